@@ -86,7 +86,10 @@ void ComputeCellsReference(Automaton& a)
     }
 }
 
-int ComputeNextGeneration(Automaton& a) { return Step(a, ComputeCellsFast); }
+int ComputeNextGeneration(Automaton& a)
+{
+    return Step(a, [](Automaton& cells) { ComputeCellsFast(cells); });
+}
 
 int ComputeNextGenerationReference(Automaton& a) { return Step(a, ComputeCellsReference); }
 
