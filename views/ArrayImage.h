@@ -1,0 +1,21 @@
+#pragma once
+// The array as a picture of one pixel per live cell, in the palette's colours. Every picture view
+// (Bitmap, Zoom, Mosaic, Multi-bitmap) and the picture copies are made from it, rendered from the
+// cells rather than read back from another window.
+
+#include "engine/Automaton.h"
+
+#include <QColor>
+#include <QImage>
+
+#include <cstdint>
+
+namespace vellicor {
+
+// A palette entry holds red in bits 0-7, green in 8-15 and blue in 16-23.
+QColor ColorOfStateEntry(uint32_t colorRef);
+
+// (wMaxHor - 1) x (wMaxVer - 1) pixels; a null image when the array has no live cell.
+QImage RenderArrayImage(const Automaton& a, const uint32_t crStateColor[kStateCount]);
+
+} // namespace vellicor

@@ -1,0 +1,71 @@
+#include "views/InfoView.h"
+
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace vellicor {
+
+namespace {
+
+constexpr int kLineCount = 15;
+const QColor kInfoBackground(0xC0, 0xC0, 0xC0);
+
+QString Value(int v) { return QString::asprintf("%5d ", v); }
+
+} // namespace
+
+InfoView::InfoView(const Automaton& automaton, const int32_t& iLanguage, std::function<void()> onDoubleClick,
+                   QWidget* parent)
+    : QWidget(parent), automaton_(automaton), iLanguage_(iLanguage), onDoubleClick_(std::move(onDoubleClick))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+int InfoView::CountLiveCells(const Automaton& a)
+{
+    int count = 0;
+    for (int x = 1; x <= EffectiveMaxHor(a) - 1; ++x)
+        for (int y = 1; y <= EffectiveMaxVer(a) - 1; ++y)
+            count += a.byArray[x][y] != 0 ? 1 : 0;
+    return count;
+}
+
+void InfoView::resizeEvent(QResizeEvent* event)
+{
+    // The lines keep the places they got when the window was made; a later resize leaves them.
+    if (lineStep_ < 0)
+        lineStep_ = event->size().height() / kLineCount;
+    QWidget::resizeEvent(event);
+}
+
+void InfoView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kInfoBackground);
+    painter.setPen(Qt::black);
+    const int step = lineStep_ < 0 ? height() / kLineCount : lineStep_;
+    const int lineHeight = std::max(step, painter.fontMetrics().height());
+    auto text = [&](int x, int line, const QString& s) {
+        painter.drawText(QRect(x, line * step, width() + 200, lineHeight), Qt::AlignLeft | Qt::AlignTop, s);
+    };
+    const bool english = iLanguage_ == 1;
+    text(10, 0, english ? QStringLiteral("Level:") : QStringLiteral("Niveau:"));
+    text(english ? 50 : 70, 0, Value(automaton_.iLevel));
+    text(10, 1, english ? QStringLiteral("Count:") : QStringLiteral("Nombre:"));
+    text(english ? 50 : 70, 1, Value(CountLiveCells(automaton_)));
+    text(10, 3, english ? QStringLiteral("Changes:") : QStringLiteral("Modif.:"));
+    text(70, 3, Value(automaton_.iChanges));
+    text(10, 5, english ? QStringLiteral("Automaton:") : QStringLiteral("Automate:"));
+    for (int s = 0; s < 8; ++s) {
+        text(10, 6 + s, Value(automaton_.iNumAuto[s]));
+        text(80, 6 + s, Value(automaton_.iNumAuto[s + 8]));
+    }
+}
+
+void InfoView::mouseDoubleClickEvent(QMouseEvent* /*event*/)
+{
+    if (onDoubleClick_)
+        onDoubleClick_();
+}
+
+} // namespace vellicor

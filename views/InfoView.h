@@ -1,0 +1,33 @@
+#pragma once
+// The Info window: level, count of non-zero live cells, manual changes and the sixteen rule masks,
+// on fifteen lines whose positions follow the window's height when it was created.
+
+#include "engine/Automaton.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace vellicor {
+
+class InfoView : public QWidget {
+public:
+    InfoView(const Automaton& automaton, const int32_t& iLanguage, std::function<void()> onDoubleClick,
+             QWidget* parent = nullptr);
+
+    // Live cells whose state is not 0, counted anew for every paint.
+    static int CountLiveCells(const Automaton& a);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    const Automaton& automaton_;
+    const int32_t& iLanguage_;
+    std::function<void()> onDoubleClick_;
+    int lineStep_ = -1; // fixed by the first size the window gets
+};
+
+} // namespace vellicor
