@@ -1,0 +1,294 @@
+// The Bytes path with AVX2: 32 rows of a column per 256-bit vector, byte shuffles for the
+// per-position tables and the rule entries. Every function here carries the avx2 target, so
+// the rest of the program stays baseline x86-64; ComputeCellsFast calls in only after asking
+// the processor.
+
+#include "engine/FastStep.h"
+
+#if defined(__x86_64__)
+
+#include <immintrin.h>
+
+#define VELLICOR_AVX2 __attribute__((target("avx2")))
+
+namespace vellicor::fast {
+
+namespace {
+
+// The same operations on 32 and on 16 lanes: a column of 100 rows is three 32-row chunks
+// and a 16-row tail, rather than four 32-row chunks.
+struct Wide {
+    using V = __m256i;
+    static constexpr int kLanes = 32;
+    VELLICOR_AVX2 static V Load(const uint8_t* p) { return _mm256_loadu_si256(reinterpret_cast<const V*>(p)); }
+    VELLICOR_AVX2 static V LoadTable(const uint8_t* table) { return _mm256_load_si256(reinterpret_cast<const V*>(table)); }
+    VELLICOR_AVX2 static void Store(uint8_t* p, V v) { _mm256_storeu_si256(reinterpret_cast<V*>(p), v); }
+    VELLICOR_AVX2 static V Splat(uint8_t b) { return _mm256_set1_epi8(static_cast<char>(b)); }
+    VELLICOR_AVX2 static V Zero() { return _mm256_setzero_si256(); }
+    VELLICOR_AVX2 static V AddSat(V x, V y) { return _mm256_adds_epu8(x, y); }
+    VELLICOR_AVX2 static V Min(V x, V y) { return _mm256_min_epu8(x, y); }
+    VELLICOR_AVX2 static V Sub(V x, V y) { return _mm256_sub_epi8(x, y); }
+    VELLICOR_AVX2 static V Or(V x, V y) { return _mm256_or_si256(x, y); }
+    VELLICOR_AVX2 static V Lookup(V table, V index) { return _mm256_shuffle_epi8(table, index); }
+    // Lanes whose entry has the top bit set (kKeepCell, or outside the live rows) keep the cell.
+    VELLICOR_AVX2 static V KeepOrNew(V entry, V cell) { return _mm256_blendv_epi8(entry, cell, entry); }
+};
+
+struct Narrow {
+    using V = __m128i;
+    static constexpr int kLanes = 16;
+    VELLICOR_AVX2 static V Load(const uint8_t* p) { return _mm_loadu_si128(reinterpret_cast<const V*>(p)); }
+    VELLICOR_AVX2 static V LoadTable(const uint8_t* table) { return _mm_load_si128(reinterpret_cast<const V*>(table)); }
+    VELLICOR_AVX2 static void Store(uint8_t* p, V v) { _mm_storeu_si128(reinterpret_cast<V*>(p), v); }
+    VELLICOR_AVX2 static V Splat(uint8_t b) { return _mm_set1_epi8(static_cast<char>(b)); }
+    VELLICOR_AVX2 static V Zero() { return _mm_setzero_si128(); }
+    VELLICOR_AVX2 static V AddSat(V x, V y) { return _mm_adds_epu8(x, y); }
+    VELLICOR_AVX2 static V Min(V x, V y) { return _mm_min_epu8(x, y); }
+    VELLICOR_AVX2 static V Sub(V x, V y) { return _mm_sub_epi8(x, y); }
+    VELLICOR_AVX2 static V Or(V x, V y) { return _mm_or_si128(x, y); }
+    VELLICOR_AVX2 static V Lookup(V table, V index) { return _mm_shuffle_epi8(table, index); }
+    VELLICOR_AVX2 static V KeepOrNew(V entry, V cell) { return _mm_blendv_epi8(entry, cell, entry); }
+};
+
+template <class Ops>
+struct Constants {
+    typename Ops::V one;
+    typename Ops::V fifteen;
+    typename Ops::V entries;
+    typename Ops::V reduceBy[4];
+};
+
+template <class Ops>
+VELLICOR_AVX2 Constants<Ops> MakeConstants(const FastStepPlan& plan)
+{
+    Constants<Ops> k;
+    k.one = Ops::Splat(1);
+    k.fifteen = Ops::Splat(15);
+    k.entries = Ops::LoadTable(plan.entries);
+    for (int r = 0; r < 4; ++r)
+        k.reduceBy[r] = Ops::Splat(r < plan.reduceCount ? plan.reduceBy[r] : 0);
+    return k;
+}
+
+// A chunk's byte sums to cells: the reduction, the rule entry, and the blend that keeps the
+// cells without a rule and the rows outside the live ones.
+template <class Ops>
+VELLICOR_AVX2 inline void FinishChunk(const FastStepPlan& plan, const Constants<Ops>& k, typename Ops::V sum,
+                                      typename Ops::V outside, uint8_t* cells)
+{
+    // min(s, s - m) is s - m when s >= m and s otherwise: below m the byte subtraction wraps
+    // above s, because m < 256.
+    for (int r = 0; r < plan.reduceCount; ++r)
+        sum = Ops::Min(sum, Ops::Sub(sum, k.reduceBy[r]));
+    if (plan.clampSum != 0)
+        sum = Ops::Min(sum, k.fifteen);
+    const typename Ops::V entry = Ops::Or(Ops::Lookup(k.entries, sum), outside);
+    Ops::Store(cells, Ops::KeepOrNew(entry, Ops::Load(cells)));
+}
+
+// Chunks * kLanes rows of one column, starting at oldCells / cells. outside holds 0x80 for
+// the rows that must keep their bytes (ring and beyond), 0 for live rows.
+template <class Ops, int Chunks>
+VELLICOR_AVX2 inline void ComputeRows(const FastStepPlan& plan, const Constants<Ops>& k, const uint8_t* oldCells,
+                                      uint8_t* cells, const uint8_t* outside)
+{
+    using V = typename Ops::V;
+    constexpr int w = Ops::kLanes;
+    V sum[Chunks];
+#pragma GCC unroll 4
+    for (int c = 0; c < Chunks; ++c)
+        sum[c] = Ops::Zero();
+
+    for (int p = 0; p < plan.positionCount; ++p) {
+        const FastStepPosition& position = plan.positions[p];
+        const uint8_t* neighbours = oldCells + position.offset;
+        const V table = Ops::LoadTable(position.table);
+        switch (position.kind) {
+        case ContributionKind::NonZero:
+#pragma GCC unroll 4
+            for (int c = 0; c < Chunks; ++c)
+                sum[c] = Ops::AddSat(sum[c], Ops::Min(Ops::Load(neighbours + c * w), k.one));
+            break;
+        case ContributionKind::Constant:
+#pragma GCC unroll 4
+            for (int c = 0; c < Chunks; ++c)
+                sum[c] = Ops::AddSat(sum[c], Ops::Lookup(table, Ops::Min(Ops::Load(neighbours + c * w), k.one)));
+            break;
+        case ContributionKind::Table:
+#pragma GCC unroll 4
+            for (int c = 0; c < Chunks; ++c)
+                sum[c] = Ops::AddSat(sum[c], Ops::Lookup(table, Ops::Load(neighbours + c * w)));
+            break;
+        }
+    }
+
+#pragma GCC unroll 4
+    for (int c = 0; c < Chunks; ++c)
+        FinishChunk<Ops>(plan, k, sum[c], Ops::Load(outside + c * w), cells + c * w);
+}
+
+template <int WideChunks, bool NarrowTail>
+VELLICOR_AVX2 void ComputeColumns(Automaton& a, const FastStepPlan& plan, const uint8_t* outside)
+{
+    const Constants<Wide> wide = MakeConstants<Wide>(plan);
+    const Constants<Narrow> narrow = MakeConstants<Narrow>(plan);
+    constexpr int tail = WideChunks * Wide::kLanes;
+    for (int x = 1; x <= plan.liveColumns; ++x) {
+        const uint8_t* oldCells = a.byOldArray[x] + 1;
+        uint8_t* cells = a.byArray[x] + 1;
+        if constexpr (WideChunks > 0)
+            ComputeRows<Wide, WideChunks>(plan, wide, oldCells, cells, outside + 1);
+        if constexpr (NarrowTail)
+            ComputeRows<Narrow, 1>(plan, narrow, oldCells + tail, cells + tail, outside + 1 + tail);
+    }
+}
+
+// Homogeneous plans whose positions all contribute min(cell, 1), as Life's do, share work
+// between neighbouring columns: a column's three row-shifted loads serve the three output
+// columns it borders, as the partial sums of the positions at column offsets -1, 0 and +1.
+// One band of rows is swept across all columns, the partials rolling from column to column.
+template <class Ops, int Rows>
+VELLICOR_AVX2 inline typename Ops::V Partial(typename Ops::V above, typename Ops::V middle, typename Ops::V below)
+{
+    if constexpr (Rows == 1)
+        return above;
+    else if constexpr (Rows == 2)
+        return middle;
+    else if constexpr (Rows == 3)
+        return Ops::AddSat(above, middle);
+    else if constexpr (Rows == 4)
+        return below;
+    else if constexpr (Rows == 5)
+        return Ops::AddSat(above, below);
+    else if constexpr (Rows == 6)
+        return Ops::AddSat(middle, below);
+    else if constexpr (Rows == 7)
+        return Ops::AddSat(Ops::AddSat(above, middle), below);
+    else
+        return Ops::Zero();
+}
+
+template <class Ops>
+struct Partials {
+    typename Ops::V asLeft;   // what the column adds to the cell on its right
+    typename Ops::V asCentre; // to its own cell
+    typename Ops::V asRight;  // to the cell on its left
+};
+
+// Mask: bit 3 * i + j for iNeighbours[i][j]; column offset i - 1, row offset j - 1.
+template <class Ops, int Mask>
+VELLICOR_AVX2 inline Partials<Ops> ColumnPartials(const uint8_t* rowAbove, typename Ops::V one)
+{
+    const typename Ops::V above = Ops::Min(Ops::Load(rowAbove), one);
+    const typename Ops::V middle = Ops::Min(Ops::Load(rowAbove + 1), one);
+    const typename Ops::V below = Ops::Min(Ops::Load(rowAbove + 2), one);
+    return {Partial<Ops, Mask & 7>(above, middle, below), Partial<Ops, (Mask >> 3) & 7>(above, middle, below),
+            Partial<Ops, (Mask >> 6) & 7>(above, middle, below)};
+}
+
+template <class Ops, int Mask>
+VELLICOR_AVX2 void SweepBand(Automaton& a, const FastStepPlan& plan, const Constants<Ops>& k, int firstRow,
+                             const uint8_t* outside)
+{
+    const typename Ops::V outsideRows = Ops::Load(outside + firstRow);
+    Partials<Ops> left = ColumnPartials<Ops, Mask>(a.byOldArray[0] + firstRow - 1, k.one);
+    Partials<Ops> centre = ColumnPartials<Ops, Mask>(a.byOldArray[1] + firstRow - 1, k.one);
+    for (int x = 1; x <= plan.liveColumns; ++x) {
+        const Partials<Ops> right = ColumnPartials<Ops, Mask>(a.byOldArray[x + 1] + firstRow - 1, k.one);
+        const typename Ops::V sum = Ops::AddSat(Ops::AddSat(left.asLeft, centre.asCentre), right.asRight);
+        FinishChunk<Ops>(plan, k, sum, outsideRows, a.byArray[x] + firstRow);
+        left = centre;
+        centre = right;
+    }
+}
+
+template <int Mask>
+VELLICOR_AVX2 void SweepColumns(Automaton& a, const FastStepPlan& plan, const uint8_t* outside, int wideChunks,
+                                bool narrowTail)
+{
+    const Constants<Wide> wide = MakeConstants<Wide>(plan);
+    for (int band = 0; band < wideChunks; ++band)
+        SweepBand<Wide, Mask>(a, plan, wide, 1 + band * Wide::kLanes, outside);
+    if (narrowTail)
+        SweepBand<Narrow, Mask>(a, plan, MakeConstants<Narrow>(plan), 1 + wideChunks * Wide::kLanes, outside);
+}
+
+// The neighbourhood presets: eight neighbours (Life), nine, the five of the cross, the cell
+// with the cells above and below it.
+constexpr int kEightNeighbours = 0x1FF & ~(1 << 4);
+constexpr int kNineNeighbours = 0x1FF;
+constexpr int kFiveNeighbours = 0x1FF & ~((1 << 0) | (1 << 2) | (1 << 6) | (1 << 8));
+constexpr int kOneDimensional = (1 << 3) | (1 << 4) | (1 << 5);
+
+// True when the plan was swept.
+VELLICOR_AVX2 bool SweepIfShared(Automaton& a, const FastStepPlan& plan, const uint8_t* outside, int wideChunks,
+                                 bool narrowTail)
+{
+    if (plan.homogeneous == 0)
+        return false;
+    for (int p = 0; p < plan.positionCount; ++p)
+        if (plan.positions[p].kind != ContributionKind::NonZero)
+            return false;
+    switch (plan.positionMask) {
+    case kEightNeighbours: SweepColumns<kEightNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
+    case kNineNeighbours: SweepColumns<kNineNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
+    case kFiveNeighbours: SweepColumns<kFiveNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
+    case kOneDimensional: SweepColumns<kOneDimensional>(a, plan, outside, wideChunks, narrowTail); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+VELLICOR_AVX2 void ComputeBytesAvx2(Automaton& a, const FastStepPlan& plan)
+{
+    const int rows = plan.liveRows;
+    if (plan.liveColumns <= 0 || rows <= 0)
+        return;
+    // Rows 1..rows are written; the chunks reach at most row 4 * 32, so the mask covers that.
+    alignas(32) uint8_t outside[kColumnStride + 32];
+    for (int y = 0; y < kColumnStride + 32; ++y)
+        outside[y] = y >= 1 && y <= rows ? 0 : 0x80;
+
+    // Up to 16 rows past the last full chunk go to a 16-lane tail, more to one more 32-lane
+    // chunk. Live rows are at most kMaxDimension - 1 = 100.
+    const int full = rows / 32;
+    const int rest = rows % 32;
+    const int wideChunks = rest > 16 ? full + 1 : full;
+    const bool narrowTail = rest > 0 && rest <= 16;
+    if (SweepIfShared(a, plan, outside, wideChunks, narrowTail))
+        return;
+    switch (wideChunks * 2 + (narrowTail ? 1 : 0)) {
+    case 1: ComputeColumns<0, true>(a, plan, outside); break;
+    case 2: ComputeColumns<1, false>(a, plan, outside); break;
+    case 3: ComputeColumns<1, true>(a, plan, outside); break;
+    case 4: ComputeColumns<2, false>(a, plan, outside); break;
+    case 5: ComputeColumns<2, true>(a, plan, outside); break;
+    case 6: ComputeColumns<3, false>(a, plan, outside); break;
+    case 7: ComputeColumns<3, true>(a, plan, outside); break;
+    default: ComputeBytesPortable(a, plan); break; // more rows than the array holds: never
+    }
+}
+
+VELLICOR_AVX2 uint8_t OrOfOldCellsAvx2(const Automaton& a)
+{
+    const int h = EffectiveMaxHor(a);
+    const int v = EffectiveMaxVer(a);
+    // Rows 0..v of every column, read as four 32-row vectors; OR distributes over the mask,
+    // so the rows past v are masked once at the end.
+    __m256i bits[4] = {};
+    for (int x = 0; x <= h; ++x)
+        for (int c = 0; c < 4; ++c)
+            bits[c] = _mm256_or_si256(bits[c], Wide::Load(a.byOldArray[x] + c * 32));
+    alignas(32) uint8_t lanes[kColumnStride];
+    for (int c = 0; c < 4; ++c)
+        _mm256_store_si256(reinterpret_cast<__m256i*>(lanes + c * 32), bits[c]);
+    uint8_t result = 0;
+    for (int y = 0; y <= v; ++y)
+        result = static_cast<uint8_t>(result | lanes[y]);
+    return result;
+}
+
+} // namespace vellicor::fast
+
+#endif
