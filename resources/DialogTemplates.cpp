@@ -1,0 +1,106 @@
+#include "resources/DialogTemplates.h"
+
+#include <array>
+
+namespace vellicor {
+namespace {
+
+constexpr BilingualText kOk = SameText("OK");
+constexpr BilingualText kCancel{"Cancel", "Annuler"};
+
+// One builder per control statement of a dialog script.
+constexpr DialogControl Control(int id, ControlKind kind, DialogRect rect, BilingualText text = {})
+{
+    return {id, kind, rect, text, std::nullopt, 0};
+}
+constexpr DialogControl Label(DialogRect rect, BilingualText text)
+{
+    return Control(kIdStatic, ControlKind::Text, rect, text);
+}
+constexpr DialogControl CenteredLabel(DialogRect rect, BilingualText text)
+{
+    return Control(kIdStatic, ControlKind::CenteredText, rect, text);
+}
+constexpr DialogControl Field(int id, DialogRect rect)
+{
+    return Control(id, ControlKind::Edit, rect);
+}
+constexpr DialogControl PushButton(int id, DialogRect rect, BilingualText text)
+{
+    return Control(id, ControlKind::Button, rect, text);
+}
+constexpr DialogControl DefaultPushButton(int id, DialogRect rect, BilingualText text)
+{
+    return Control(id, ControlKind::DefaultButton, rect, text);
+}
+
+constexpr DialogTemplate Dialog(std::string_view name, BilingualText title, DialogSize size,
+                                std::span<const DialogControl> controls, bool hasFrenchTwin = true)
+{
+    return {name, title, size, std::nullopt, controls, hasFrenchTwin, false};
+}
+
+// The three processing dialogs share one shape: a label, the field beside it, OK and Cancel.
+constexpr auto kLevelControls = std::to_array<DialogControl>({
+    Label({22, 13, 40, 8}, {"Value:", "Niveau:"}),
+    Field(202, {66, 11, 62, 12}),
+    DefaultPushButton(kIdOk, {18, 34, 50, 14}, kOk),
+    PushButton(kIdCancel, {82, 34, 50, 14}, kCancel),
+});
+
+constexpr auto kStepControls = std::to_array<DialogControl>({
+    Label({22, 13, 40, 8}, {"Value:", "Valeur:"}),
+    Field(203, {66, 11, 62, 12}),
+    DefaultPushButton(kIdOk, {18, 34, 50, 14}, kOk),
+    PushButton(kIdCancel, {82, 34, 50, 14}, kCancel),
+});
+
+constexpr auto kContinuousUntilControls = std::to_array<DialogControl>({
+    Label({14, 13, 62, 8}, {"Until level", "Jusqu' au niveau"}),
+    Field(101, {80, 11, 66, 12}),
+    DefaultPushButton(kIdOk, {23, 34, 50, 14}, kOk),
+    PushButton(kIdCancel, {87, 34, 50, 14}, kCancel),
+});
+
+// The icon control is sized for a 32-pixel icon at the old 8-point base units.
+constexpr auto kAboutControls = std::to_array<DialogControl>({
+    Control(101, ControlKind::EtchedFrame, {8, 6, 124, 60}),
+    CenteredLabel({14, 12, 112, 8}, SameText("Vellicor")),
+    Control(kIdStatic, ControlKind::Icon, {60, 24, 21, 20}),
+    CenteredLabel({14, 50, 112, 8}, SameText("Version 3.0")),
+    DefaultPushButton(kIdOk, {45, 72, 50, 14}, kOk),
+});
+
+constexpr auto kAboutQrlControls = std::to_array<DialogControl>({
+    CenteredLabel({14, 12, 112, 8}, SameText("Quorrel")),
+    Control(kIdStatic, ControlKind::Icon, {60, 24, 21, 20}),
+    CenteredLabel({14, 50, 112, 8}, SameText("Version 2.0")),
+    DefaultPushButton(kIdOk, {45, 72, 50, 14}, kOk),
+});
+
+} // namespace
+
+const DialogTemplate DIALOG_LEVEL = Dialog("DIALOG_LEVEL", {"Level", "Niveau d' itération"}, {150, 56}, kLevelControls);
+const DialogTemplate DIALOG_STEP = Dialog("DIALOG_STEP", {"Iteration step", "Pas d' itération"}, {150, 56}, kStepControls);
+const DialogTemplate DIALOG_CONTINUOUSUNTIL = Dialog("DIALOG_CONTINUOUSUNTIL",
+    {"Process / Continuous until", "Exécution / Continu jusqu' à"}, {160, 56}, kContinuousUntilControls);
+const DialogTemplate DIALOG_ABOUT = Dialog("DIALOG_ABOUT", {"About", "A propos"}, {140, 94}, kAboutControls);
+const DialogTemplate ABOUT_QRL = Dialog("ABOUT_QRL", SameText("About"), {140, 94}, kAboutQrlControls, false);
+
+FoundTemplate FindDialogTemplate(std::string_view name)
+{
+    constexpr std::string_view kFrenchSuffix = "_FR";
+    for (const DialogTemplate* dialog :
+         {&DIALOG_LEVEL, &DIALOG_STEP, &DIALOG_CONTINUOUSUNTIL, &DIALOG_ABOUT, &ABOUT_QRL}) {
+        if (dialog->name == name) {
+            return {dialog, false};
+        }
+        if (dialog->hasFrenchTwin && name.size() == dialog->name.size() + kFrenchSuffix.size() &&
+            name.starts_with(dialog->name) && name.ends_with(kFrenchSuffix)) {
+            return {dialog, true};
+        }
+    }
+    return {};
+}
+
+} // namespace vellicor

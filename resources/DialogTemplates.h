@@ -1,0 +1,23 @@
+#pragma once
+// The dialog templates. Each is named after its English resource; its French twin is found under
+// the same name with "_FR" appended.
+
+#include "resources/DialogTemplate.h"
+
+namespace vellicor {
+
+extern const DialogTemplate DIALOG_LEVEL;           // edit field 202: the level to reach
+extern const DialogTemplate DIALOG_STEP;            // edit field 203: generations per Next
+extern const DialogTemplate DIALOG_CONTINUOUSUNTIL; // edit field 101: the level to run to
+extern const DialogTemplate DIALOG_ABOUT;           // picture edition; frame 101
+extern const DialogTemplate ABOUT_QRL;              // Quorrel edition, English only
+
+struct FoundTemplate {
+    const DialogTemplate* dialog = nullptr; // nullptr when no template has that name
+    bool french = false;
+};
+
+// Looks a template up by its resource name: "DIALOG_LEVEL" or "DIALOG_LEVEL_FR".
+FoundTemplate FindDialogTemplate(std::string_view name);
+
+} // namespace vellicor
