@@ -86,45 +86,74 @@ VELLICOR_AVX2 inline void FinishChunk(const FastStepPlan& plan, const Constants<
     Ops::Store(cells, Ops::KeepOrNew(entry, Ops::Load(cells)));
 }
 
-// Chunks * kLanes rows of one column, starting at oldCells / cells. outside holds 0x80 for
-// the rows that must keep their bytes (ring and beyond), 0 for live rows.
-template <class Ops, int Chunks>
-VELLICOR_AVX2 inline void ComputeRows(const FastStepPlan& plan, const Constants<Ops>& k, const uint8_t* oldCells,
-                                      uint8_t* cells, const uint8_t* outside)
+template <ContributionKind Kind, class Ops>
+VELLICOR_AVX2 inline typename Ops::V Contribution(typename Ops::V table, typename Ops::V cells, typename Ops::V one)
 {
-    using V = typename Ops::V;
-    constexpr int w = Ops::kLanes;
-    V sum[Chunks];
-#pragma GCC unroll 4
-    for (int c = 0; c < Chunks; ++c)
-        sum[c] = Ops::Zero();
+    if constexpr (Kind == ContributionKind::NonZero)
+        return Ops::Min(cells, one);
+    else if constexpr (Kind == ContributionKind::Constant)
+        return Ops::Lookup(table, Ops::Min(cells, one));
+    else
+        return Ops::Lookup(table, cells);
+}
 
+// The column's live rows are WideChunks 32-row chunks and, when NarrowTail, a 16-row chunk
+// after them; each position adds to all of them at once.
+template <int WideChunks, bool NarrowTail>
+struct ColumnSums {
+    static constexpr int kTail = WideChunks * Wide::kLanes;
+    Wide::V wide[WideChunks > 0 ? WideChunks : 1];
+    Narrow::V narrow;
+};
+
+template <ContributionKind Kind, int WideChunks, bool NarrowTail>
+VELLICOR_AVX2 inline void AddPosition(const FastStepPosition& position, const uint8_t* oldCells,
+                                      const Constants<Wide>& wide, const Constants<Narrow>& narrow,
+                                      ColumnSums<WideChunks, NarrowTail>& sums)
+{
+    const uint8_t* neighbours = oldCells + position.offset;
+    const Wide::V wideTable = Wide::LoadTable(position.table);
+#pragma GCC unroll 4
+    for (int c = 0; c < WideChunks; ++c)
+        sums.wide[c] = Wide::AddSat(
+            sums.wide[c], Contribution<Kind, Wide>(wideTable, Wide::Load(neighbours + c * Wide::kLanes), wide.one));
+    if constexpr (NarrowTail) {
+        const Narrow::V cells = Narrow::Load(neighbours + sums.kTail);
+        sums.narrow = Narrow::AddSat(
+            sums.narrow, Contribution<Kind, Narrow>(Narrow::LoadTable(position.table), cells, narrow.one));
+    }
+}
+
+// One column, oldCells and cells pointing at row 1. outside holds 0x80 for the rows that
+// must keep their bytes (ring and beyond), 0 for live rows, from row 1 on.
+template <int WideChunks, bool NarrowTail>
+VELLICOR_AVX2 inline void ComputeColumn(const FastStepPlan& plan, const Constants<Wide>& wide,
+                                        const Constants<Narrow>& narrow, const uint8_t* oldCells, uint8_t* cells,
+                                        const uint8_t* outside)
+{
+    ColumnSums<WideChunks, NarrowTail> sums;
+    for (auto& sum : sums.wide)
+        sum = Wide::Zero();
+    sums.narrow = Narrow::Zero();
     for (int p = 0; p < plan.positionCount; ++p) {
         const FastStepPosition& position = plan.positions[p];
-        const uint8_t* neighbours = oldCells + position.offset;
-        const V table = Ops::LoadTable(position.table);
         switch (position.kind) {
         case ContributionKind::NonZero:
-#pragma GCC unroll 4
-            for (int c = 0; c < Chunks; ++c)
-                sum[c] = Ops::AddSat(sum[c], Ops::Min(Ops::Load(neighbours + c * w), k.one));
+            AddPosition<ContributionKind::NonZero>(position, oldCells, wide, narrow, sums);
             break;
         case ContributionKind::Constant:
-#pragma GCC unroll 4
-            for (int c = 0; c < Chunks; ++c)
-                sum[c] = Ops::AddSat(sum[c], Ops::Lookup(table, Ops::Min(Ops::Load(neighbours + c * w), k.one)));
+            AddPosition<ContributionKind::Constant>(position, oldCells, wide, narrow, sums);
             break;
         case ContributionKind::Table:
-#pragma GCC unroll 4
-            for (int c = 0; c < Chunks; ++c)
-                sum[c] = Ops::AddSat(sum[c], Ops::Lookup(table, Ops::Load(neighbours + c * w)));
+            AddPosition<ContributionKind::Table>(position, oldCells, wide, narrow, sums);
             break;
         }
     }
-
 #pragma GCC unroll 4
-    for (int c = 0; c < Chunks; ++c)
-        FinishChunk<Ops>(plan, k, sum[c], Ops::Load(outside + c * w), cells + c * w);
+    for (int c = 0; c < WideChunks; ++c)
+        FinishChunk<Wide>(plan, wide, sums.wide[c], Wide::Load(outside + c * Wide::kLanes), cells + c * Wide::kLanes);
+    if constexpr (NarrowTail)
+        FinishChunk<Narrow>(plan, narrow, sums.narrow, Narrow::Load(outside + sums.kTail), cells + sums.kTail);
 }
 
 template <int WideChunks, bool NarrowTail>
@@ -132,15 +161,8 @@ VELLICOR_AVX2 void ComputeColumns(Automaton& a, const FastStepPlan& plan, const 
 {
     const Constants<Wide> wide = MakeConstants<Wide>(plan);
     const Constants<Narrow> narrow = MakeConstants<Narrow>(plan);
-    constexpr int tail = WideChunks * Wide::kLanes;
-    for (int x = 1; x <= plan.liveColumns; ++x) {
-        const uint8_t* oldCells = a.byOldArray[x] + 1;
-        uint8_t* cells = a.byArray[x] + 1;
-        if constexpr (WideChunks > 0)
-            ComputeRows<Wide, WideChunks>(plan, wide, oldCells, cells, outside + 1);
-        if constexpr (NarrowTail)
-            ComputeRows<Narrow, 1>(plan, narrow, oldCells + tail, cells + tail, outside + 1 + tail);
-    }
+    for (int x = 1; x <= plan.liveColumns; ++x)
+        ComputeColumn<WideChunks, NarrowTail>(plan, wide, narrow, a.byOldArray[x] + 1, a.byArray[x] + 1, outside + 1);
 }
 
 // Homogeneous plans whose positions all contribute min(cell, 1), as Life's do, share work

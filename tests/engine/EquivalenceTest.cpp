@@ -260,7 +260,7 @@ TEST(EquivalenceTest, RandomConfigurationsStepAlike)
     int tableBytes = 0;
     int reducedBytes = 0;
     int steps = 0;
-    for (int run = 0; run < 2000; ++run) {
+    for (int run = 0; run < 1500; ++run) {
         Automaton fast = RandomAutomaton(rng);
         Automaton reference = fast;
         const FastStepPlan plan = PlanOfNextStep(fast);
@@ -281,11 +281,11 @@ TEST(EquivalenceTest, RandomConfigurationsStepAlike)
         }
     }
     // The generator must keep reaching every path, or the comparison proves less than it claims.
-    EXPECT_GT(exact, 250);
-    EXPECT_GT(homogeneousBytes, 250);
-    EXPECT_GT(tableBytes, 250);
-    EXPECT_GT(reducedBytes, 250);
-    EXPECT_GT(steps, 4000);
+    EXPECT_GT(exact, 180);
+    EXPECT_GT(homogeneousBytes, 180);
+    EXPECT_GT(tableBytes, 180);
+    EXPECT_GT(reducedBytes, 180);
+    EXPECT_GT(steps, 3000);
 }
 
 TEST(EquivalenceTest, EveryInstructionSetComputesTheReferenceCells)
@@ -294,7 +294,7 @@ TEST(EquivalenceTest, EveryInstructionSetComputesTheReferenceCells)
     // byArray holds, whatever byOldArray says.
     Random rng(77);
     const std::vector<FastStepIsa> isas = AvailableIsas();
-    for (int run = 0; run < 800; ++run) {
+    for (int run = 0; run < 500; ++run) {
         const Automaton start = RandomAutomaton(rng);
         Automaton reference = start;
         ComputeCellsReference(reference);
@@ -338,8 +338,8 @@ TEST(EquivalenceTest, EdgeSettingsOverManySteps)
     for (const Edge& edge : kEdges) {
         for (int soup = 0; soup < 4; ++soup) {
             Automaton fast;
-            fast.wMaxHor = Pick(rng, 90, 101);
-            fast.wMaxVer = Pick(rng, 90, 101);
+            fast.wMaxHor = Pick(rng, 40, 101);
+            fast.wMaxVer = Pick(rng, 40, 101);
             fast.iIterLimit = INT32_MAX;
             fast.iGeometryMode = soup % 2;
             ApplyAutomatonPreset(fast, soup < 2 ? 190 : 193);
@@ -353,7 +353,7 @@ TEST(EquivalenceTest, EdgeSettingsOverManySteps)
                     fast.byArray[x][y] = static_cast<uint8_t>(rng() % 100 < zeroPercent ? 0 : 1 + rng() % 15);
             ApplyGeometry(fast);
             Automaton reference = fast;
-            for (int step = 1; step <= 8; ++step) {
+            for (int step = 1; step <= 6; ++step) {
                 ComputeNextGenerationReference(reference);
                 ComputeNextGeneration(fast);
                 ASSERT_TRUE(SameState(reference, fast)) << edge.name << ", soup " << soup << ", step " << step;
