@@ -30,4 +30,8 @@ void ResetRandomCounts(Content& content, const Automaton& a);
 // With bDynamicCell, the cell size from the smaller available side of the Array window.
 void ComputeCellSize(CellGeometry& cells, const Automaton& a);
 
+// The dynamic rule itself, whatever bDynamicCell says: the array-size change uses it once when a
+// fixed cell size no longer fits the window. At least 1 (see Content.cpp).
+int32_t DynamicCellSize(const CellGeometry& cells, const Automaton& a);
+
 } // namespace vellicor
