@@ -8,6 +8,9 @@
 // reduced by the divisor, and a column of cells is computed 16 or 32 rows at a time: nine
 // shifted column loads, a table lookup each, a byte sum, a few conditional subtractions of
 // multiples of the divisor, one lookup of the entry, a blend with the cell where it is kept.
+// Homogeneous neighbourhoods of the presets with every weight 1 (Life's among them) go further
+// with AVX2: a band of rows is swept across the columns, each column's loads shared by the
+// three output columns it borders.
 // Byte sums are exact when every weight has the same sign (a sum that cannot change sign can
 // be reduced by its magnitude), no sum can wrap past 32 bits, and either the divisor is 1..16 in
 // magnitude (contributions are stored reduced) or no sum can reach it (nothing to reduce; the

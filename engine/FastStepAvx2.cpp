@@ -267,7 +267,7 @@ VELLICOR_AVX2 void ComputeBytesAvx2(Automaton& a, const FastStepPlan& plan)
     const int rows = plan.liveRows;
     if (plan.liveColumns <= 0 || rows <= 0)
         return;
-    // Rows 1..rows are written; the chunks reach at most row 4 * 32, so the mask covers that.
+    // Rows 1..rows are written; no chunk reaches past row kColumnStride + 16.
     alignas(32) uint8_t outside[kColumnStride + 32];
     for (int y = 0; y < kColumnStride + 32; ++y)
         outside[y] = y >= 1 && y <= rows ? 0 : 0x80;
