@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <ranges>
 
 namespace vellicor {
 namespace {
@@ -36,8 +35,13 @@ TEST(PatternTables, CellCountsAndBoxesMatchTheTables)
         const std::set<Cell> cells = Offsets(p.runs, count);
         EXPECT_EQ(count, static_cast<size_t>(p.iCells)) << p.iCommand;
         EXPECT_EQ(cells.size(), count) << p.iCommand;
-        const auto [minX, maxX] = std::ranges::minmax(cells | std::views::keys);
-        const auto [minY, maxY] = std::ranges::minmax(cells | std::views::values);
+        int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
+        for (const auto& [x, y] : cells) {
+            minX = std::min(minX, x);
+            maxX = std::max(maxX, x);
+            minY = std::min(minY, y);
+            maxY = std::max(maxY, y);
+        }
         EXPECT_EQ(maxX - minX + 1, p.iWidth) << p.iCommand; // the size in the menu text
         EXPECT_EQ(maxY - minY + 1, p.iHeight) << p.iCommand;
         EXPECT_EQ(FindSpecialPattern(p.iCommand), &p);
