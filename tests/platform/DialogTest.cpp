@@ -329,3 +329,77 @@ TEST(TemplateDialog, ButtonsAndScrollBarsFollowTheOldRules)
 
 } // namespace
 } // namespace vellicor
+
+namespace vellicor {
+namespace {
+
+// Where the French twin places a control or sizes the dialog differently, it says so once.
+constexpr auto kTwinControls = std::to_array<DialogControl>({
+    {200, ControlKind::Edit, {101, 11, 30, 12}, {}, std::nullopt, 0},
+    {kIdOk, ControlKind::DefaultButton, {82, 50, 50, 14}, SameText("OK"), DialogRect{89, 50, 50, 14}, 0},
+});
+constexpr DialogTemplate kTwin{"TEST_TWIN", {"Array parameters", "Paramètres de matrice"}, {152, 72}, DialogSize{165, 72},
+                               kTwinControls, true, false};
+
+TEST(TemplateDialog, TheFrenchTwinTakesItsOwnRectanglesAndSize)
+{
+    ScriptedPrompts prompts;
+    DialogProcedure procedure;
+    TemplateDialog english(kTwin, false, procedure, prompts);
+    TemplateDialog french(kTwin, true, procedure, prompts);
+    const DialogBaseUnits units = MeasureBaseUnits(english.font());
+    EXPECT_EQ(ToPixels(DialogSize{152, 72}, units), english.size());
+    EXPECT_EQ(ToPixels(DialogSize{165, 72}, units), french.size());
+    EXPECT_EQ(ToPixels(DialogRect{82, 50, 50, 14}, units).x(), english.Control(kIdOk)->x());
+    EXPECT_EQ(ToPixels(DialogRect{89, 50, 50, 14}, units).x(), french.Control(kIdOk)->x());
+    EXPECT_EQ(english.Control(200)->geometry(), french.Control(200)->geometry());
+    EXPECT_FALSE(english.InFrench());
+    EXPECT_TRUE(french.InFrench());
+    EXPECT_EQ(QStringLiteral("Paramètres de matrice"), french.windowTitle());
+}
+
+} // namespace
+} // namespace vellicor
+
+namespace vellicor {
+namespace {
+
+TEST(QtUserPrompts, MessageBoxesAreCaptionedMessageAndAnswerWithTheOldIds)
+{
+    QtUserPrompts prompts;
+    std::vector<std::string> seen;
+    // The answer to give to the next box: a button to click, or Escape when none.
+    QMessageBox::StandardButton next = QMessageBox::Retry;
+    QTimer poll;
+    poll.setInterval(10);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (box == nullptr || box->property("answered").toBool()) {
+            return;
+        }
+        box->setProperty("answered", true);
+        std::string buttons;
+        for (QAbstractButton* button : box->buttons()) {
+            buttons += (QStringLiteral(" ") + button->text().remove(QLatin1Char('&'))).toStdString();
+        }
+        QString line = box->windowTitle() + (box->icon() == QMessageBox::Warning ? QStringLiteral(" !") : QStringLiteral(" ?"));
+        seen.push_back(line.toStdString() + buttons);
+        if (next == QMessageBox::NoButton) {
+            QMetaObject::invokeMethod(box, [box] { QTest::keyClick(box, Qt::Key_Escape); }, Qt::QueuedConnection);
+        } else {
+            QMetaObject::invokeMethod(box->button(next), &QAbstractButton::click, Qt::QueuedConnection);
+        }
+    });
+    poll.start();
+    EXPECT_EQ(kIdRetry, prompts.MessageBox("limit", MessageStyle::RetryCancelExclamation));
+    next = QMessageBox::NoButton;
+    EXPECT_EQ(kIdCancel, prompts.MessageBox("limit", MessageStyle::RetryCancelExclamation));
+    EXPECT_EQ(kIdOk, prompts.MessageBox("notice", MessageStyle::OkExclamation));
+    poll.stop();
+    ASSERT_EQ(3u, seen.size());
+    EXPECT_EQ("Message ! Retry Cancel", seen[0]);
+    EXPECT_EQ("Message ! OK", seen[2]);
+}
+
+} // namespace
+} // namespace vellicor
