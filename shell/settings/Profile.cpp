@@ -31,9 +31,13 @@ int CompareNoCase(std::string_view a, std::string_view b)
 {
     if (a.size() != b.size())
         return a.size() < b.size() ? -1 : 1;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const unsigned char ca = Lower(a[i]);
-        const unsigned char cb = Lower(b[i]);
+    const char* pa = a.data();
+    const char* pb = b.data();
+    for (const char* end = pa + a.size(); pa != end; ++pa, ++pb) {
+        if (*pa == *pb)
+            continue;
+        const unsigned char ca = Lower(*pa);
+        const unsigned char cb = Lower(*pb);
         if (ca != cb)
             return ca < cb ? -1 : 1;
     }
