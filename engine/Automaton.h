@@ -99,7 +99,7 @@ struct Automaton {
 int EffectiveMaxHor(const Automaton& a);
 int EffectiveMaxVer(const Automaton& a);
 
-// byOldArray = byArray over the live cells and the ring.
+// byOldArray = byArray over the live cells and the ring (whole columns 0 .. wMaxHor).
 void CopyToOldArray(Automaton& a);
 // Fills the ring of byArray from the opposite live edges.
 void WrapTorus(Automaton& a);

@@ -116,7 +116,9 @@ void MainFrame::UpdateMenus()
 
 QSize MainFrame::ClientSize() const
 {
-    return client_->viewport()->size();
+    // The viewport fills the area's contents (it has no scroll bars), but a hidden widget is not
+    // told its size until it is shown; the area's own geometry is already right then.
+    return client_->contentsRect().size();
 }
 
 ChildFrame* MainFrame::CreateChildWindow(const ChildWindowOptions& options, QWidget* view)

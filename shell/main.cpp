@@ -1,16 +1,21 @@
+#include "platform/ProgramIcon.h"
+#include "platform/QtUserPrompts.h"
+#include "shell/Program.h"
+#include "shell/settings/SettingsFile.h"
+
 #include <QApplication>
-#include <QLabel>
-#include <QMainWindow>
+
+#ifndef VELLICOR_QUORREL_EDITION
+#error "VELLICOR_QUORREL_EDITION selects the edition: 0 for vellicor, 1 for quorrel"
+#endif
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vellicor 3.0"));
-    auto* label = new QLabel(QStringLiteral("The automaton engine is built; the windows come next."));
-    label->setAlignment(Qt::AlignCenter);
-    window.setCentralWidget(label);
-    window.resize(640, 400);
-    window.show();
-    return app.exec();
+    QApplication::setWindowIcon(vellicor::ProgramIcon());
+    vellicor::QtUserPrompts prompts;
+    vellicor::Program program(VELLICOR_QUORREL_EDITION, vellicor::SettingsFilePathFromEnvironment(), prompts);
+    prompts.SetOwner(&program.Frame());
+    program.Show();
+    return QApplication::exec();
 }

@@ -1,4 +1,4 @@
-// The platform tests need a QApplication; without a display they run on the offscreen platform,
+// The Qt tests need a QApplication; without a display they run on the offscreen platform,
 // which must be chosen before the application exists.
 #include <QApplication>
 

@@ -1,0 +1,294 @@
+#include "shell/Program.h"
+
+#include "content/Initialisation.h"
+#include "content/Patterns.h"
+#include "engine/Rules.h"
+#include "platform/UserPrompts.h"
+#include "resources/ContentMessages.h"
+#include "resources/DialogTemplates.h"
+#include "resources/MenuTables.h"
+#include "resources/Messages.h"
+#include "shell/CommandIds.h"
+#include "shell/settings/SettingsFile.h"
+#include "views/BitmapView.h"
+#include "views/InfoView.h"
+#include "views/MouseToCell.h"
+
+#include <QLayout>
+
+#include <ctime>
+
+namespace vellicor {
+
+namespace {
+
+constexpr int kIconBarHeight = 32;
+
+WindowRect ToWindowRect(const LayoutRect& r) { return {r.x, r.y, r.width, r.height}; }
+
+} // namespace
+
+Program::Program(int32_t quorrelEdition, std::string settingsPath, UserPrompts& prompts)
+    : model_(quorrelEdition), settingsPath_(std::move(settingsPath)), prompts_(prompts)
+{
+    // First of all, so that the language decides which menu bar the main window shows.
+    LoadSettings(model_, settingsPath_);
+    CreateMainWindow();
+}
+
+Program::~Program()
+{
+    // The windows' destroyed handlers touch this object: let them run while it is whole.
+    frame_.reset();
+}
+
+void Program::CreateMainWindow()
+{
+    Settings& settings = model_.settings;
+    const MenuTable& englishBar = settings.bQuorrelEdition != 0 ? MENU_QRL_US : MENU_VLR;
+    frame_ = std::make_unique<MainFrame>(englishBar, MENU_VLR_FR, MenuLanguageFor(settings.iLanguage));
+    frame_->setWindowTitle(QString::fromUtf8(kMainWindowTitle.data(), static_cast<qsizetype>(kMainWindowTitle.size())));
+    frame_->SetCommandHandler([this](int id) { WndProc(id); });
+    frame_->SetClientMouseHandler([this](ClientMouse kind, int x, int y) { OnClientMouse(kind, x, y); });
+    processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
+
+    state_.bZoomOpen = 0;
+    state_.bIconBarOn = 1;
+    model_.automaton.iMBitmapHor = model_.automaton.iMBitmapVer = 5;
+    state_.iZoomFactor = 3;
+    state_.iMosaicMode = 1;
+    SetInitialMarks();
+    state_.bHelpUsed = 0;
+    BuildStateBrushes(brushes_, settings.crStateColor);
+
+    // The default layout needs the client's real height, so the window takes its place first.
+    frame_->PlaceOnScreen();
+    if (frame_->layout() != nullptr)
+        frame_->layout()->activate();
+    ComputeDefaultLayout(settings.layout, frame_->ClientSize().height(), state_.bIconBarOn);
+    LoadSettings(model_, settingsPath_); // now with the layout as the rectangles' defaults
+    InitStandard(model_.automaton);
+    ResetAutomaton(model_);
+
+    CreateBitmapWindow();
+    CreateInfoWindow();
+    state_.bMatrixOpen = settings.bMatrixWindowOn;
+    state_.bMosaicOpen = settings.bMosaicWindowOn;
+    state_.bMultiBitmapOpen = settings.bMultiBitmapWindowOn;
+}
+
+void Program::SetInitialMarks()
+{
+    for (int id : {command::kWindowZoom, command::kWindowMosaic, command::kWindowMultiBitmap})
+        frame_->CheckMenuItem(id, false);
+    for (int id : {command::kZoomX2, command::kMosaicWhole, command::kFirstPreset})
+        frame_->CheckMenuItem(id, true);
+    for (int id : {command::kCopyMosaic, command::kCopyArray, command::kCopyMultiBitmap})
+        frame_->EnableMenuItem(id, false);
+    const bool english = IsEnglish(model_.settings.iLanguage);
+    frame_->CheckMenuItem(command::kEnglish, english);
+    frame_->CheckMenuItem(command::kFrench, !english);
+}
+
+void Program::Show() { frame_->show(); }
+
+void Program::CreateBitmapWindow()
+{
+    const int top = kIconBarHeight * state_.bIconBarOn;
+    ChildWindowOptions options;
+    options.title = std::string(PickText(kBitmapWindowTitle, 1));
+    options.rect = {0, top, 130, 144};
+    options.systemMenu = false; // it cannot be closed
+    auto* view = new BitmapView(model_.automaton, model_.settings.crStateColor,
+                                [this] { frame_->SendCommand(command::kNext); });
+    bitmapWindow_ = frame_->CreateChildWindow(options, view);
+    state_.bBitmapOpen = 1;
+    frame_->EnableMenuItem(command::kCopyBitmap, true);
+    bitmapWindow_->SetDestroyedHandler([this] {
+        state_.bBitmapOpen = 0;
+        frame_->EnableMenuItem(command::kCopyBitmap, false);
+    });
+}
+
+void Program::CreateInfoWindow()
+{
+    ChildWindowOptions options;
+    options.title = std::string(PickText(kInfoWindowTitle, 1));
+    // At start-up the layout of the moment; later the same formula on the current height.
+    DefaultLayout now;
+    ComputeDefaultLayout(now, frame_->ClientSize().height(), state_.bIconBarOn);
+    options.rect = ToWindowRect(now.info);
+    auto* view = new InfoView(model_.automaton, model_.settings.iLanguage,
+                              [this] { frame_->SendCommand(command::kNext); });
+    infoWindow_ = frame_->CreateChildWindow(options, view);
+    state_.bInfoOpen = 1;
+    frame_->CheckMenuItem(command::kWindowInfo, true);
+    infoWindow_->SetDestroyedHandler([this] {
+        state_.bInfoOpen = 0;
+        frame_->CheckMenuItem(command::kWindowInfo, false);
+    });
+}
+
+void Program::ShowMessage(const BilingualText& text)
+{
+    prompts_.ShowMessage(text, model_.settings.iLanguage, MessageStyle::OkExclamation);
+}
+
+void Program::WndProc(int command)
+{
+    if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command))
+        return;
+    switch (command) {
+    case command::kNext: processing_->Next(); break;
+    case command::kLevel: processing_->Level(); break;
+    case command::kUntilStable: processing_->UntilStable(); break;
+    case command::kContinuous: processing_->Continuous(); break;
+    case command::kContinuousUntil: processing_->ContinuousUntil(); break;
+    case command::kWindowInfo:
+        if (state_.bInfoOpen == 0) {
+            CreateInfoWindow();
+            infoWindow_->showNormal();
+        }
+        break;
+    case command::kAbout: About(); break;
+    default: break; // the commands of windows and dialogs still to come
+    }
+}
+
+bool Program::RunFileCommand(int command)
+{
+    switch (command) {
+    case command::kNew:
+        model_.automaton.bIncrementalPaint = 0;
+        LoadSettings(model_, settingsPath_);
+        ResetAutomaton(model_);
+        InitStandard(model_.automaton);
+        frame_->InvalidateClient();
+        return true;
+    case command::kSaveSettings: SaveSettingsFile(); return true;
+    case command::kQuit: frame_->close(); return true;
+    default: return false;
+    }
+}
+
+bool Program::RunInitializeCommand(int command)
+{
+    Automaton& a = model_.automaton;
+    auto restart = [&](auto&& initialise) {
+        a.bIncrementalPaint = 0;
+        ResetAutomaton(model_);
+        initialise();
+        frame_->InvalidateClient();
+        return true;
+    };
+    switch (command) {
+    case command::kNull: return restart([&] { InitNull(a); });
+    case command::kStandard: return restart([&] { InitStandard(a); });
+    case command::kRandom:
+        return restart([&] { InitRandom(a, model_.content, static_cast<uint32_t>(std::time(nullptr))); });
+    default: break;
+    }
+    if (const SpecialPattern* pattern = FindSpecialPattern(command)) {
+        if (PlaceSpecialPattern(a, *pattern, [this] { ResetAutomaton(model_); }) == EditOutcome::kFigureTooLarge)
+            ShowMessage(kFigureTooLargeMessage);
+        else
+            frame_->InvalidateClient();
+        return true;
+    }
+    if (const LifePattern* pattern = FindLifePattern(command)) {
+        if (PlaceLifePattern(a, selection_, *pattern) == EditOutcome::kObjectOverlaps)
+            ShowMessage(kObjectOverlapsMessage);
+        frame_->InvalidateClient();
+        return true;
+    }
+    return false;
+}
+
+bool Program::RunOptionsCommand(int command)
+{
+    if (command >= command::kFirstPreset && command <= command::kLastPreset) {
+        ChoosePreset(command);
+        return true;
+    }
+    switch (command) {
+    case command::kStep: processing_->Step(); return true;
+    case command::kMosaicBrush:
+    case command::kMosaicWhole:
+        state_.iMosaicMode = command == command::kMosaicWhole ? 1 : 0;
+        frame_->CheckMenuItem(command::kMosaicBrush, command == command::kMosaicBrush);
+        frame_->CheckMenuItem(command::kMosaicWhole, command == command::kMosaicWhole);
+        frame_->InvalidateClient();
+        return true;
+    case command::kEnglish:
+    case command::kFrench: ChooseLanguage(command); return true;
+    default: return false;
+    }
+}
+
+void Program::ChoosePreset(int command)
+{
+    ApplyAutomatonPreset(model_.automaton, command);
+    for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)
+        frame_->CheckMenuItem(id, id == command);
+    frame_->InvalidateClient();
+}
+
+void Program::ChooseLanguage(int command)
+{
+    const bool english = command == command::kEnglish;
+    model_.settings.iLanguage = english ? 1 : 0;
+    // The other edition has one help file for both languages; ResetAutomaton knows which.
+    model_.settings.szHelpFile =
+        model_.settings.bQuorrelEdition != 0 ? "QRLUS.HLP" : (english ? "VLRUS.HLP" : "VLRFR.HLP");
+    frame_->SetMenu(english ? MenuLanguage::English : MenuLanguage::French);
+    frame_->CheckMenuItem(command::kEnglish, english);
+    frame_->CheckMenuItem(command::kFrench, !english);
+}
+
+void Program::SaveSettingsFile()
+{
+    // The Array, Mosaic and Multi-bitmap windows do not exist yet: the settings' own rectangles
+    // stand for them.
+    const WindowPlacement windows;
+    if (SaveSettings(model_, windows, settingsPath_) != SaveOutcome::Saved)
+        ShowMessage(kWriteErrorMessage); // never a silent loss of what the person meant to keep
+}
+
+void Program::About()
+{
+    CallbackProcedure procAbout;
+    procAbout.command = [](DialogControls& dialog, int id, int) {
+        if (id == kIdOk)
+            dialog.EndDialog(1);
+        else if (id == kIdCancel)
+            dialog.EndDialog(0);
+    };
+    prompts_.RunDialog(model_.settings.bQuorrelEdition != 0 ? ABOUT_QRL : DIALOG_ABOUT, model_.settings.iLanguage,
+                       procAbout);
+}
+
+void Program::OnClientMouse(ClientMouse kind, int x, int y)
+{
+    // The second press of a double click is at the place of the first release; taking it from
+    // the double click itself does not depend on the release having been seen.
+    state_.iLastClickX = x;
+    state_.iLastClickY = y;
+    if (kind == ClientMouse::LeftButtonUp)
+        return;
+    Automaton& a = model_.automaton;
+    model_.settings.bArrayMode = 0;
+    const int32_t cellX = MouseToCell(state_.iLastClickX, 1, a.wMaxHor);
+    const int32_t cellY = MouseToCell(state_.iLastClickY, 1, a.wMaxVer);
+    if (cellX != 0 && cellY != 0) {
+        a.bIncrementalPaint = 0;
+        a.iChanges += 1;
+        a.byArray[cellX][cellY] = static_cast<uint8_t>((a.byArray[cellX][cellY] + 1) % kStateCount);
+        ApplyGeometry(a);
+    } else {
+        processing_->StepsFromClick();
+        RemoveHighlight(selection_);
+    }
+    frame_->InvalidateClient();
+}
+
+} // namespace vellicor

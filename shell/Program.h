@@ -1,0 +1,88 @@
+#pragma once
+// The application object: it owns the model, the selection record, the main window and its
+// child windows, runs the start-up sequence, and is the main window's procedure: every menu
+// item, accelerator, icon-bar click and double click arrives at WndProc as one command id.
+
+#include "content/Selection.h"
+#include "resources/BilingualText.h"
+#include "platform/MainFrame.h"
+#include "shell/ProcessingCommands.h"
+#include "shell/settings/Settings.h"
+#include "views/StateBrushes.h"
+
+#include <QPointer>
+
+#include <memory>
+#include <string>
+
+namespace vellicor {
+
+class UserPrompts;
+
+// The shell's own run-time state; none of it is saved.
+struct ShellState {
+    // Open flags, 1 while the window exists. The Array, Mosaic and Multi-bitmap flags are
+    // separate from the settings' bMatrixWindowOn ...: File / New re-reads those alone.
+    int32_t bInfoOpen = 0;
+    int32_t bBitmapOpen = 0;
+    int32_t bZoomOpen = 0;
+    int32_t bMatrixOpen = 0;
+    int32_t bMosaicOpen = 0;
+    int32_t bMultiBitmapOpen = 0;
+    int32_t bIconBarOn = 0;
+    int32_t iZoomFactor = 3;
+    int32_t iMosaicMode = 1;
+    int32_t bHelpUsed = 0;
+    int32_t iLastClickX = 0; // last left-button release on the bare main client
+    int32_t iLastClickY = 0;
+};
+
+class Program {
+public:
+    // settingsPath: the VLR.INI to read and write (empty: none, every setting at its default).
+    Program(int32_t quorrelEdition, std::string settingsPath, UserPrompts& prompts);
+    ~Program();
+
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    void Show();
+    void WndProc(int command);
+
+    MainFrame& Frame() { return *frame_; }
+    Model& GetModel() { return model_; }
+    Selection& GetSelection() { return selection_; }
+    const ShellState& State() const { return state_; }
+    const StateBrushes& Brushes() const { return brushes_; }
+    ChildFrame* InfoWindow() const { return infoWindow_; }
+    ChildFrame* BitmapWindow() const { return bitmapWindow_; }
+
+private:
+    void CreateMainWindow();
+    void SetInitialMarks();
+    void CreateBitmapWindow();
+    void CreateInfoWindow();
+
+    bool RunFileCommand(int command);
+    bool RunInitializeCommand(int command);
+    bool RunOptionsCommand(int command);
+    void ChoosePreset(int command);
+    void ChooseLanguage(int command);
+    void SaveSettingsFile();
+    void About();
+    void OnClientMouse(ClientMouse kind, int x, int y);
+    void ShowMessage(const BilingualText& text);
+
+    Model model_;
+    Selection selection_;
+    ShellState state_;
+    StateBrushes brushes_;
+    const std::string settingsPath_;
+    UserPrompts& prompts_;
+    std::unique_ptr<MainFrame> frame_;
+    std::unique_ptr<ProcessingCommands> processing_;
+    QPointer<ChildFrame> infoWindow_;
+    QPointer<ChildFrame> bitmapWindow_;
+};
+
+} // namespace vellicor
