@@ -1,0 +1,26 @@
+#!/bin/sh
+# Screenshots of both editions in English and French, each started on a virtual display with a
+# settings file of its own. Usage: scripts/screenshots.sh [output folder] (default build/screenshots)
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+out=${1:-$root/build/screenshots}
+"$root/scripts/setup.sh"
+
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$root/build" -j2 --target vellicor quorrel
+mkdir -p "$out"
+[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
+
+for edition in vellicor quorrel; do
+    for language in en fr; do
+        config=$(mktemp -d)
+        mkdir -p "$config/vellicor"
+        [ "$language" = fr ] && printf '[Vellicor]\niLanguage=0\n' > "$config/vellicor/VLR.INI"
+        shot="$out/$edition-$language.png"
+        XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+            "\"$root/build/shell/$edition\" & p=\$!; sleep 3; import -window root \"$shot\"; kill \$p"
+        rm -rf "$config"
+        echo "$shot"
+    done
+done
