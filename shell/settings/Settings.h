@@ -93,7 +93,7 @@ void BuildPalette(Settings& settings);
 
 // The default layout from the main window's client height. The icon bar is 32 pixels high when
 // shown. Heights that the formulas would make negative (a client area lower than the windows'
-// fixed parts) are 0, and the height is taken as 0 .. 1 << 20 so that no sum can overflow.
+// fixed heights) are 0, and the height is taken as 0 .. 1 << 20 so that no sum can overflow.
 void ComputeDefaultLayout(DefaultLayout& layout, int32_t mainClientHeight, int32_t bIconBarOn = 1);
 
 // The program's full restart of the run: the engine's reset, the drawing origin, the cell size
