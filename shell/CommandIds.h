@@ -22,6 +22,9 @@ inline constexpr int kWindowZoom = 128;
 inline constexpr int kCopyMosaic = 133;
 inline constexpr int kCopyArray = 134;
 inline constexpr int kZoomX2 = 140;
+inline constexpr int kZoomX3 = 141;
+inline constexpr int kZoomX4 = 142;
+inline constexpr int kZoomX5 = 150;
 inline constexpr int kMosaicBrush = 160;
 inline constexpr int kMosaicWhole = 161;
 inline constexpr int kWindowMultiBitmap = 169;
@@ -33,5 +36,6 @@ inline constexpr int kFirstPreset = 190;
 inline constexpr int kLastPreset = 199;
 inline constexpr int kEnglish = 555;
 inline constexpr int kFrench = 556;
+inline constexpr int kWindowInitialise = 502;
 
 } // namespace vellicor::command

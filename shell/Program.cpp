@@ -10,8 +10,6 @@
 #include "resources/Messages.h"
 #include "shell/CommandIds.h"
 #include "shell/settings/SettingsFile.h"
-#include "views/BitmapView.h"
-#include "views/InfoView.h"
 #include "views/MouseToCell.h"
 
 #include <QLayout>
@@ -19,14 +17,6 @@
 #include <ctime>
 
 namespace vellicor {
-
-namespace {
-
-constexpr int kIconBarHeight = 32;
-
-WindowRect ToWindowRect(const LayoutRect& r) { return {r.x, r.y, r.width, r.height}; }
-
-} // namespace
 
 Program::Program(int32_t quorrelEdition, std::string settingsPath, UserPrompts& prompts)
     : model_(quorrelEdition), settingsPath_(std::move(settingsPath)), prompts_(prompts)
@@ -51,6 +41,7 @@ void Program::CreateMainWindow()
     frame_->SetCommandHandler([this](int id) { WndProc(id); });
     frame_->SetClientMouseHandler([this](ClientMouse kind, int x, int y) { OnClientMouse(kind, x, y); });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
+    windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -70,8 +61,8 @@ void Program::CreateMainWindow()
     InitStandard(model_.automaton);
     ResetAutomaton(model_);
 
-    CreateBitmapWindow();
-    CreateInfoWindow();
+    windows_->CreateBitmapWindow();
+    windows_->CreateInfoWindow();
     state_.bMatrixOpen = settings.bMatrixWindowOn;
     state_.bMosaicOpen = settings.bMosaicWindowOn;
     state_.bMultiBitmapOpen = settings.bMultiBitmapWindowOn;
@@ -92,43 +83,6 @@ void Program::SetInitialMarks()
 
 void Program::Show() { frame_->show(); }
 
-void Program::CreateBitmapWindow()
-{
-    const int top = kIconBarHeight * state_.bIconBarOn;
-    ChildWindowOptions options;
-    options.title = std::string(PickText(kBitmapWindowTitle, 1));
-    options.rect = {0, top, 130, 144};
-    options.systemMenu = false; // it cannot be closed
-    auto* view = new BitmapView(model_.automaton, model_.settings.crStateColor,
-                                [this] { frame_->SendCommand(command::kNext); });
-    bitmapWindow_ = frame_->CreateChildWindow(options, view);
-    state_.bBitmapOpen = 1;
-    frame_->EnableMenuItem(command::kCopyBitmap, true);
-    bitmapWindow_->SetDestroyedHandler([this] {
-        state_.bBitmapOpen = 0;
-        frame_->EnableMenuItem(command::kCopyBitmap, false);
-    });
-}
-
-void Program::CreateInfoWindow()
-{
-    ChildWindowOptions options;
-    options.title = std::string(PickText(kInfoWindowTitle, 1));
-    // At start-up the layout of the moment; later the same formula on the current height.
-    DefaultLayout now;
-    ComputeDefaultLayout(now, frame_->ClientSize().height(), state_.bIconBarOn);
-    options.rect = ToWindowRect(now.info);
-    auto* view = new InfoView(model_.automaton, model_.settings.iLanguage,
-                              [this] { frame_->SendCommand(command::kNext); });
-    infoWindow_ = frame_->CreateChildWindow(options, view);
-    state_.bInfoOpen = 1;
-    frame_->CheckMenuItem(command::kWindowInfo, true);
-    infoWindow_->SetDestroyedHandler([this] {
-        state_.bInfoOpen = 0;
-        frame_->CheckMenuItem(command::kWindowInfo, false);
-    });
-}
-
 void Program::ShowMessage(const BilingualText& text)
 {
     prompts_.ShowMessage(text, model_.settings.iLanguage, MessageStyle::OkExclamation);
@@ -136,7 +90,8 @@ void Program::ShowMessage(const BilingualText& text)
 
 void Program::WndProc(int command)
 {
-    if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command))
+    if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
+        windows_->RunCommand(command))
         return;
     switch (command) {
     case command::kNext: processing_->Next(); break;
@@ -144,12 +99,6 @@ void Program::WndProc(int command)
     case command::kUntilStable: processing_->UntilStable(); break;
     case command::kContinuous: processing_->Continuous(); break;
     case command::kContinuousUntil: processing_->ContinuousUntil(); break;
-    case command::kWindowInfo:
-        if (state_.bInfoOpen == 0) {
-            CreateInfoWindow();
-            infoWindow_->showNormal();
-        }
-        break;
     case command::kAbout: About(); break;
     default: break; // the commands of windows and dialogs still to come
     }

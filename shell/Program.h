@@ -6,6 +6,7 @@
 #include "content/Selection.h"
 #include "resources/BilingualText.h"
 #include "platform/MainFrame.h"
+#include "shell/ChildWindows.h"
 #include "shell/ProcessingCommands.h"
 #include "shell/settings/Settings.h"
 #include "views/StateBrushes.h"
@@ -54,14 +55,13 @@ public:
     Selection& GetSelection() { return selection_; }
     const ShellState& State() const { return state_; }
     const StateBrushes& Brushes() const { return brushes_; }
-    ChildFrame* InfoWindow() const { return infoWindow_; }
-    ChildFrame* BitmapWindow() const { return bitmapWindow_; }
+    ChildFrame* InfoWindow() const { return windows_->Info(); }
+    ChildFrame* BitmapWindow() const { return windows_->Bitmap(); }
+    ChildFrame* ZoomWindow() const { return windows_->Zoom(); }
 
 private:
     void CreateMainWindow();
     void SetInitialMarks();
-    void CreateBitmapWindow();
-    void CreateInfoWindow();
 
     bool RunFileCommand(int command);
     bool RunInitializeCommand(int command);
@@ -81,8 +81,7 @@ private:
     UserPrompts& prompts_;
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<ProcessingCommands> processing_;
-    QPointer<ChildFrame> infoWindow_;
-    QPointer<ChildFrame> bitmapWindow_;
+    std::unique_ptr<ChildWindows> windows_;
 };
 
 } // namespace vellicor

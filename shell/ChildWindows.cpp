@@ -1,0 +1,129 @@
+#include "shell/ChildWindows.h"
+
+#include "resources/Messages.h"
+#include "shell/CommandIds.h"
+#include "shell/Program.h"
+#include "views/BitmapView.h"
+#include "views/InfoView.h"
+#include "views/ZoomView.h"
+
+namespace vellicor {
+
+namespace {
+
+constexpr int kIconBarHeight = 32;
+constexpr int kZoomFactorCommands[] = {command::kZoomX2, command::kZoomX3, command::kZoomX4, command::kZoomX5};
+
+ChildWindowOptions Options(const BilingualText& title, int x, int y, int width, int height)
+{
+    ChildWindowOptions options;
+    options.title = std::string(PickText(title, 1));
+    options.rect = {x, y, width, height};
+    return options;
+}
+
+// Sizes of the Zoom window come from the array and the factor; 64 bits keep a hostile size
+// from wrapping.
+int ZoomSide(int32_t cells, int32_t factor)
+{
+    return static_cast<int>(std::clamp<int64_t>(int64_t{cells} * factor, 0, 1 << 16));
+}
+
+} // namespace
+
+ChildWindows::ChildWindows(Model& model, ShellState& state, MainFrame& frame)
+    : model_(model), state_(state), frame_(frame)
+{
+}
+
+int ChildWindows::IconBarHeight() const { return kIconBarHeight * state_.bIconBarOn; }
+
+void ChildWindows::CreateBitmapWindow()
+{
+    ChildWindowOptions options = Options(kBitmapWindowTitle, 0, IconBarHeight(), 130, 144);
+    options.systemMenu = false; // it cannot be closed
+    auto* view = new BitmapView(model_.automaton, model_.settings.crStateColor,
+                                [this] { frame_.SendCommand(command::kNext); });
+    bitmap_ = frame_.CreateChildWindow(options, view);
+    state_.bBitmapOpen = 1;
+    frame_.EnableMenuItem(command::kCopyBitmap, true);
+    bitmap_->SetDestroyedHandler([this] {
+        state_.bBitmapOpen = 0;
+        frame_.EnableMenuItem(command::kCopyBitmap, false);
+    });
+}
+
+void ChildWindows::CreateInfoWindow()
+{
+    // At start-up the layout of the moment; later the same formula on the current height.
+    DefaultLayout now;
+    ComputeDefaultLayout(now, frame_.ClientSize().height(), state_.bIconBarOn);
+    const LayoutRect& r = now.info;
+    auto* view = new InfoView(model_.automaton, model_.settings.iLanguage,
+                              [this] { frame_.SendCommand(command::kNext); });
+    info_ = frame_.CreateChildWindow(Options(kInfoWindowTitle, r.x, r.y, r.width, r.height), view);
+    state_.bInfoOpen = 1;
+    frame_.CheckMenuItem(command::kWindowInfo, true);
+    info_->SetDestroyedHandler([this] {
+        state_.bInfoOpen = 0;
+        frame_.CheckMenuItem(command::kWindowInfo, false);
+    });
+}
+
+void ChildWindows::CreateZoomWindow()
+{
+    const Automaton& a = model_.automaton;
+    const int32_t f = state_.iZoomFactor;
+    auto* view = new ZoomView(a, model_.settings.crStateColor);
+    zoom_ = frame_.CreateChildWindow(
+        Options(kZoomWindowTitle, 530, IconBarHeight(), ZoomSide(a.wMaxHor, f), ZoomSide(a.wMaxVer, f) + 4), view);
+    state_.iZoomFactor = 3;
+    state_.bZoomOpen = 1;
+    frame_.CheckMenuItem(command::kWindowZoom, true);
+    zoom_->SetDestroyedHandler([this] {
+        state_.bZoomOpen = 0;
+        frame_.CheckMenuItem(command::kWindowZoom, false);
+    });
+}
+
+void ChildWindows::SetZoomFactor(int command)
+{
+    const Automaton& a = model_.automaton;
+    state_.iZoomFactor = command == command::kZoomX5 ? 5 : command - command::kZoomX2 + 2;
+    if (zoom_ != nullptr) {
+        const int32_t f = state_.iZoomFactor;
+        zoom_->setGeometry(frame_.ClientSize().width() - 400, IconBarHeight(), ZoomSide(a.wMaxHor, f),
+                           ZoomSide(a.wMaxVer, f));
+    }
+    for (int id : kZoomFactorCommands)
+        frame_.CheckMenuItem(id, id == command);
+    frame_.InvalidateClient();
+}
+
+bool ChildWindows::RunCommand(int command)
+{
+    switch (command) {
+    case command::kWindowInfo:
+        if (state_.bInfoOpen == 0) {
+            CreateInfoWindow();
+            info_->showNormal();
+        }
+        return true;
+    case command::kWindowZoom:
+        if (state_.bZoomOpen == 0)
+            CreateZoomWindow();
+        return true;
+    case command::kZoomX2:
+    case command::kZoomX3:
+    case command::kZoomX4:
+    case command::kZoomX5: SetZoomFactor(command); return true;
+    case command::kWindowInitialise:
+        // The Array, Mosaic and Multi-bitmap windows are made again at their defaults, opened by
+        // the flags that the Window menu's next commands honour.
+        model_.settings.bMatrixWindowOn = model_.settings.bMosaicWindowOn = model_.settings.bMultiBitmapWindowOn = 1;
+        return true;
+    default: return false;
+    }
+}
+
+} // namespace vellicor
