@@ -125,3 +125,42 @@ TEST_F(ProgramTest, ClosingTheInfoWindowUnchecksItAndTheWindowMenuBringsItBack)
 
 } // namespace
 } // namespace vellicor::test
+
+namespace vellicor::test {
+namespace {
+
+TEST_F(ProgramTest, ZoomWindowAndItsFactors)
+{
+    Start(1);
+    EXPECT_EQ(nullptr, program->ZoomWindow());
+    Command(command::kWindowZoom);
+    ASSERT_NE(nullptr, program->ZoomWindow());
+    EXPECT_EQ((WindowRect{530, 32, 42, 46}), program->ZoomWindow()->Rect()) << "14 x 3, and 14 x 3 + 4";
+    EXPECT_TRUE(program->Frame().MenuBar(MenuLanguage::English).Item(command::kWindowZoom)->isChecked());
+
+    Command(command::kZoomX4);
+    const int width = program->Frame().ClientSize().width();
+    EXPECT_EQ((WindowRect{width - 400, 32, 56, 56}), program->ZoomWindow()->Rect());
+    EXPECT_EQ(4, program->State().iZoomFactor);
+    for (int id : {command::kZoomX2, command::kZoomX3, command::kZoomX5})
+        EXPECT_FALSE(program->Frame().MenuBar(MenuLanguage::English).Item(id)->isChecked()) << id;
+    EXPECT_TRUE(program->Frame().MenuBar(MenuLanguage::English).Item(command::kZoomX4)->isChecked());
+
+    // The picture is the array image stretched over the whole client area.
+    QWidget* view = program->ZoomWindow()->View();
+    const QImage shown = view->grab().toImage();
+    const double sx = view->width() / 13.0;
+    const double sy = view->height() / 13.0;
+    EXPECT_EQ(QColor(255, 0, 0), shown.pixelColor(int((7 - 1 + 0.5) * sx), int((7 - 1 + 0.5) * sy)));
+    EXPECT_EQ(QColor(Qt::white), shown.pixelColor(int(0.5 * sx), int(0.5 * sy)));
+
+    program->ZoomWindow()->close();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(0, program->State().bZoomOpen);
+    EXPECT_FALSE(program->Frame().MenuBar(MenuLanguage::English).Item(command::kWindowZoom)->isChecked());
+    Command(command::kWindowZoom);
+    EXPECT_EQ(3, program->State().iZoomFactor) << "a new Zoom window starts again at x 3";
+}
+
+} // namespace
+} // namespace vellicor::test
