@@ -1,5 +1,7 @@
 #include "views/InfoView.h"
 
+#include "resources/InfoTexts.h"
+
 #include <QPainter>
 #include <QResizeEvent>
 
@@ -11,6 +13,12 @@ constexpr int kLineCount = 15;
 const QColor kInfoBackground(0xC0, 0xC0, 0xC0);
 
 QString Value(int v) { return QString::asprintf("%5d ", v); }
+
+QString Label(const BilingualText& text, int32_t iLanguage)
+{
+    const std::string_view picked = PickText(text, iLanguage);
+    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
+}
 
 } // namespace
 
@@ -48,14 +56,14 @@ void InfoView::paintEvent(QPaintEvent* /*event*/)
     auto text = [&](int x, int line, const QString& s) {
         painter.drawText(QRect(x, line * step, width() + 200, lineHeight), Qt::AlignLeft | Qt::AlignTop, s);
     };
-    const bool english = iLanguage_ == 1;
-    text(10, 0, english ? QStringLiteral("Level:") : QStringLiteral("Niveau:"));
+    const bool english = IsEnglish(iLanguage_);
+    text(10, 0, Label(kInfoLevelLabel, iLanguage_));
     text(english ? 50 : 70, 0, Value(automaton_.iLevel));
-    text(10, 1, english ? QStringLiteral("Count:") : QStringLiteral("Nombre:"));
+    text(10, 1, Label(kInfoCountLabel, iLanguage_));
     text(english ? 50 : 70, 1, Value(CountLiveCells(automaton_)));
-    text(10, 3, english ? QStringLiteral("Changes:") : QStringLiteral("Modif.:"));
+    text(10, 3, Label(kInfoChangesLabel, iLanguage_));
     text(70, 3, Value(automaton_.iChanges));
-    text(10, 5, english ? QStringLiteral("Automaton:") : QStringLiteral("Automate:"));
+    text(10, 5, Label(kInfoAutomatonLabel, iLanguage_));
     for (int s = 0; s < 8; ++s) {
         text(10, 6 + s, Value(automaton_.iNumAuto[s]));
         text(80, 6 + s, Value(automaton_.iNumAuto[s + 8]));
