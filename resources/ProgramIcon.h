@@ -1,35 +1,22 @@
 #pragma once
-// ICON_0, the program's icon: a small array of cells with a glider and a block, one character per
-// cell, and the colour of each character.
+// ICON_0, the program's icon, as cells: a glider heading down and to the right, and a block, one
+// character per cell holding its state ('0' to '9'). tools/make_icons draws it in the default
+// palette like the preset icons; the program loads the picture it made.
 
 #include <array>
-#include <cstdint>
 #include <string_view>
 
 namespace vellicor {
 
-struct IconColor {
-    char cell;
-    std::uint8_t red;
-    std::uint8_t green;
-    std::uint8_t blue;
-};
-
 inline constexpr std::array<std::string_view, 8> kIcon0Cells = {
-    "........",
-    "..1.....",
-    "...1....",
-    ".111....",
-    "........",
-    "....22..",
-    "....22..",
-    "........",
+    "00000000",
+    "00300000",
+    "00030000",
+    "03330000",
+    "00000000",
+    "00001100",
+    "00001100",
+    "00000000",
 };
-
-inline constexpr std::array<IconColor, 3> kIcon0Colors = {{
-    {'.', 255, 255, 255},
-    {'1', 0, 0, 160},
-    {'2', 200, 0, 0},
-}};
 
 } // namespace vellicor
