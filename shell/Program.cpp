@@ -3,6 +3,7 @@
 #include "content/Initialisation.h"
 #include "content/Patterns.h"
 #include "engine/Rules.h"
+#include "platform/HelpViewer.h"
 #include "platform/UserPrompts.h"
 #include "resources/ContentMessages.h"
 #include "resources/DialogTemplates.h"
@@ -40,6 +41,12 @@ void Program::CreateMainWindow()
     frame_->setWindowTitle(QString::fromUtf8(kMainWindowTitle.data(), static_cast<qsizetype>(kMainWindowTitle.size())));
     frame_->SetCommandHandler([this](int id) { WndProc(id); });
     frame_->SetClientMouseHandler([this](ClientMouse kind, int x, int y) { OnClientMouse(kind, x, y); });
+    // The help viewer is a window of its own: it would outlive the main window and keep the
+    // program running.
+    frame_->SetCloseHandler([this] {
+        if (state_.bHelpUsed == 1 && helpViewer_)
+            helpViewer_->Quit();
+    });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
 
@@ -91,7 +98,7 @@ void Program::ShowMessage(const BilingualText& text)
 void Program::WndProc(int command)
 {
     if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
-        windows_->RunCommand(command))
+        RunHelpCommand(command) || windows_->RunCommand(command))
         return;
     switch (command) {
     case command::kNext: processing_->Next(); break;
@@ -192,6 +199,31 @@ void Program::ChooseLanguage(int command)
     frame_->SetMenu(english ? MenuLanguage::English : MenuLanguage::French);
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
+}
+
+bool Program::RunHelpCommand(int command)
+{
+    // The keys are the same in every set; szHelpFile chooses the set.
+    struct HelpKey {
+        int id;
+        const char* key;
+    };
+    constexpr HelpKey kHelpKeys[] = {
+        {172, "commands"}, {230, "échantillons-2"}, {231, "échantillons-3"}, {232, "échantillons-4"}};
+    const char* key = nullptr;
+    for (const HelpKey& entry : kHelpKeys)
+        if (entry.id == command)
+            key = entry.key;
+    if (key == nullptr && command != command::kHelpIndex)
+        return false;
+    state_.bHelpUsed = 1;
+    if (!helpViewer_)
+        helpViewer_ = std::make_unique<HelpViewer>();
+    if (key == nullptr)
+        helpViewer_->ShowIndex(model_.settings.szHelpFile);
+    else
+        helpViewer_->ShowKey(model_.settings.szHelpFile, key);
+    return true;
 }
 
 void Program::SaveSettingsFile()

@@ -18,6 +18,7 @@
 
 namespace vellicor {
 
+class HelpViewer;
 class UserPrompts;
 
 // The shell's own run-time state; none of it is saved.
@@ -58,6 +59,7 @@ public:
     ChildFrame* InfoWindow() const { return windows_->Info(); }
     ChildFrame* BitmapWindow() const { return windows_->Bitmap(); }
     ChildFrame* ZoomWindow() const { return windows_->Zoom(); }
+    HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
 
 private:
     void CreateMainWindow();
@@ -66,6 +68,7 @@ private:
     bool RunFileCommand(int command);
     bool RunInitializeCommand(int command);
     bool RunOptionsCommand(int command);
+    bool RunHelpCommand(int command);
     void ChoosePreset(int command);
     void ChooseLanguage(int command);
     void SaveSettingsFile();
@@ -82,6 +85,7 @@ private:
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<ProcessingCommands> processing_;
     std::unique_ptr<ChildWindows> windows_;
+    std::unique_ptr<HelpViewer> helpViewer_;
 };
 
 } // namespace vellicor
