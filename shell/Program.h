@@ -64,6 +64,7 @@ public:
 private:
     void CreateMainWindow();
     void SetInitialMarks();
+    void CreateIconBar();
 
     bool RunFileCommand(int command);
     bool RunInitializeCommand(int command);
@@ -86,6 +87,7 @@ private:
     std::unique_ptr<ProcessingCommands> processing_;
     std::unique_ptr<ChildWindows> windows_;
     std::unique_ptr<HelpViewer> helpViewer_;
+    QPointer<QWidget> iconBar_;
 };
 
 } // namespace vellicor
