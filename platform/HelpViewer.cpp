@@ -238,6 +238,7 @@ void HelpViewer::FillContents()
     auto add = [this](const QString& text, const QString& target) {
         auto* item = new QListWidgetItem(text.simplified(), contentsList_);
         item->setData(kTargetRole, target);
+        item->setToolTip(item->text()); // the list is narrower than the longest titles
     };
     add(HelpViewerTextsFor(*set_).contents, QStringLiteral("index.html"));
 

@@ -169,25 +169,22 @@ TEST_F(HelpProgramTest, ASwitchOfLanguageMovesTheNextHelpCommandToTheOtherSet)
 // ---------------------------------------------------------------------------------------------
 // Closing the program.
 
-TEST_F(HelpProgramTest, QuittingAfterHelpClosesTheViewer)
+TEST_F(HelpProgramTest, QuittingAfterHelpClosesTheViewerInBothEditions)
 {
-    Start();
-    Command(command::kHelpIndex);
-    HelpViewer* viewer = program->HelpWindow();
-    ASSERT_NE(nullptr, viewer);
-    ASSERT_TRUE(viewer->isVisible());
-    Command(command::kQuit);
-    EXPECT_FALSE(program->Frame().isVisible());
-    EXPECT_FALSE(viewer->isVisible());
-}
-
-TEST_F(HelpProgramTest, ClosingTheMainWindowAfterHelpClosesTheViewerInTheOtherEditionToo)
-{
-    Start(1);
-    Command(172);
-    ASSERT_TRUE(program->HelpWindow()->isVisible());
-    program->Frame().close();
-    EXPECT_FALSE(program->HelpWindow()->isVisible());
+    for (int32_t edition : {0, 1}) {
+        SCOPED_TRACE(edition);
+        Start(edition);
+        Command(172);
+        HelpViewer* viewer = program->HelpWindow();
+        ASSERT_NE(nullptr, viewer);
+        ASSERT_TRUE(viewer->isVisible());
+        if (edition == 0)
+            Command(command::kQuit);
+        else
+            program->Frame().close(); // the close box
+        EXPECT_FALSE(program->Frame().isVisible());
+        EXPECT_FALSE(viewer->isVisible());
+    }
 }
 
 TEST_F(HelpProgramTest, QuittingWithoutHelpLeavesTheViewerAlone)
