@@ -224,7 +224,11 @@ bool Program::RunHelpCommand(int command)
         const char* key;
     };
     constexpr HelpKey kHelpKeys[] = {
-        {172, "commands"}, {230, "échantillons-2"}, {231, "échantillons-3"}, {232, "échantillons-4"}};
+        {command::kHelpCommands, "commands"},
+        {command::kHelpSamples2, "échantillons-2"},
+        {command::kHelpSamples3, "échantillons-3"},
+        {command::kHelpSamples4, "échantillons-4"},
+    };
     const char* key = nullptr;
     for (const HelpKey& entry : kHelpKeys)
         if (entry.id == command)
