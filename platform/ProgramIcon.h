@@ -4,11 +4,14 @@
 // then show it.
 
 #include <QIcon>
+#include <QImage>
 
 namespace vellicor {
 
-// The picture is built into the views library with the icon bar's icons; in a program that does
-// not link it the icon is null and the desktop shows its own.
+// ":/icons/ICON_2.png" and so on: the program's icons, built into this library. Registers them
+// first, so it also works before any window exists.
+QImage LoadIconResource(const char* name);
+
 QIcon ProgramIcon();
 
 } // namespace vellicor

@@ -5,18 +5,7 @@
 
 #include <cmath>
 
-// The icons live in this static library; a reference to their registration function keeps the
-// linker from leaving them out. Registering twice is harmless. Q_INIT_RESOURCE must be called
-// outside any namespace.
-static void RegisterIconResources() { Q_INIT_RESOURCE(icons); }
-
 namespace vellicor {
-
-QImage LoadIconResource(const char* name)
-{
-    RegisterIconResources();
-    return QImage(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
-}
 
 int IconBarCommandAt(int x)
 {

@@ -7,6 +7,8 @@
 // The icons are PNG files built into the program (resources/icons/, prefix /icons), made by
 // tools/make_icons from the engine itself.
 
+#include "platform/ProgramIcon.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -28,10 +30,6 @@ inline constexpr int kIconBarDoubleClickCommand = 108; // Process / Next
 inline constexpr std::array<const char*, kIconBarIconCount> kIconBarIconNames = {
     "ICON_2", "ICON_3", "ICON_4", "ICON_5", "ICON_6", "ICON_0", "ICON_8", "ICON_9", "ICON_10", "ICON_11",
 };
-
-// ":/icons/ICON_2.png" and so on. Registers the built-in icons first, so it also works before
-// any icon bar exists (the program icon is loaded before the main window).
-QImage LoadIconResource(const char* name);
 
 // The command of a press at x (client coordinates), or 0 for none. x is taken as unsigned, as
 // the bar's coordinates always were: a negative x is a very large one, never a small index.

@@ -1,6 +1,5 @@
 #include "platform/InputPoll.h"
 #include "platform/MainFrame.h"
-#include "platform/ProgramIcon.h"
 
 #include <QMouseEvent>
 #include <QTest>
@@ -58,20 +57,6 @@ TEST(InputPoll, AKeyEndsTheRunAndEverythingElseTheRunTakesIsLost)
     QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(1, view->clicks);
     EXPECT_EQ((std::vector<int>{108}), commands);
-}
-
-TEST(ProgramIcon, IsTheCellPictureAtEverySize)
-{
-    const QIcon icon = ProgramIcon();
-    for (const int size : {16, 32, 48}) {
-        const QImage image = icon.pixmap(size, size).toImage();
-        ASSERT_EQ(QSize(size, size), image.size());
-        // Row 3 of the picture holds the glider's base: cells 1..3 blue, cell 0 white.
-        const int y = 3 * size / 8 + size / 16;
-        EXPECT_EQ(QColor(0, 0, 160), image.pixelColor(2 * size / 8 + size / 16, y)) << size;
-        EXPECT_EQ(QColor(Qt::white), image.pixelColor(size / 16, y)) << size;
-        EXPECT_EQ(QColor(200, 0, 0), image.pixelColor(4 * size / 8 + size / 16, 5 * size / 8 + size / 16)) << size;
-    }
 }
 
 } // namespace

@@ -92,7 +92,8 @@ TEST_F(ProgramTest, DoubleClicksEditACellOrRunNext)
     EXPECT_EQ(0, A().iChanges);
 
     // On the bare client one pixel is one cell: (10 + x, 10 + y) is cell (x, y). The windows
-    // cover that corner, so move them aside.
+    // and the icon bar cover that corner, so move them aside.
+    program->Frame().findChild<QWidget*>(QStringLiteral("IconBar"))->move(300, 700);
     program->InfoWindow()->move(300, 300);
     program->BitmapWindow()->move(300, 500);
     const uint8_t before = A().byArray[3][5];
