@@ -24,3 +24,12 @@ for edition in vellicor quorrel; do
         echo "$shot"
     done
 done
+
+# The help viewer, opened as a person opens it: the Help menu, then its first item (Index).
+shot="$out/vellicor-en-help.png"
+config=$(mktemp -d)
+XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    "\"$root/build/shell/vellicor\" & p=\$!; sleep 3; xdotool mousemove 415 8 click 1; sleep 1;
+     xdotool mousemove 440 30 click 1; sleep 2; import -window root \"$shot\"; kill \$p"
+rm -rf "$config"
+echo "$shot"
