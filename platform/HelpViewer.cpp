@@ -97,12 +97,12 @@ HelpViewer::HelpViewer(QWidget* parent) : QWidget(parent, Qt::Window)
     splitter->addWidget(panels_);
     splitter->addWidget(pagePanel);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({220, 560});
+    splitter->setSizes({280, 620}); // room for the longest page titles
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(buttons);
     layout->addWidget(splitter, 1);
-    resize(800, 580);
+    resize(900, 620);
 
     connect(back_, &QPushButton::clicked, page_, &QTextBrowser::backward);
     connect(forward_, &QPushButton::clicked, page_, &QTextBrowser::forward);
