@@ -166,7 +166,13 @@ void MainFrame::InvalidateClient()
 
 void MainFrame::UpdateClient()
 {
-    client_->viewport()->repaint();
+    // Only the views change from one generation to the next: repainting them alone keeps frames,
+    // captions and the bare client out of every frame a continuous run sends to the screen.
+    for (ChildFrame* child : ChildWindows()) {
+        if (QWidget* view = child->View()) {
+            view->repaint();
+        }
+    }
 }
 
 void MainFrame::SetClientMouseHandler(std::function<void(ClientMouse, int, int)> handler)

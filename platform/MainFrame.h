@@ -63,8 +63,10 @@ public:
     // beneath every framed window. It goes with the client; its QObject::destroyed tells when.
     QWidget* CreateBareWindow(QWidget* view, const WindowRect& rect);
     std::vector<ChildFrame*> ChildWindows() const;
-    // Repaints the client and every window in it: soon, or before returning.
+    // Repaints the client and every window in it, soon.
     void InvalidateClient();
+    // Repaints the view of every framed window before returning (what changes from one
+    // generation to the next).
     void UpdateClient();
 
     // Left-button release and double click on the bare client (not on a window in it), in client
