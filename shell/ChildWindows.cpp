@@ -4,6 +4,7 @@
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
 #include "views/BitmapView.h"
+#include "views/IconBarView.h"
 #include "views/InfoView.h"
 #include "views/ZoomView.h"
 
@@ -11,7 +12,6 @@ namespace vellicor {
 
 namespace {
 
-constexpr int kIconBarHeight = 32;
 constexpr int kZoomFactorCommands[] = {command::kZoomX2, command::kZoomX3, command::kZoomX4, command::kZoomX5};
 
 ChildWindowOptions Options(const BilingualText& title, int x, int y, int width, int height)
@@ -36,7 +36,20 @@ ChildWindows::ChildWindows(Model& model, ShellState& state, MainFrame& frame)
 {
 }
 
-int ChildWindows::IconBarHeight() const { return kIconBarHeight * state_.bIconBarOn; }
+int ChildWindows::IconBarHeight() const { return kIconBarWindowHeight * state_.bIconBarOn; }
+
+void ChildWindows::CreateIconBar()
+{
+    auto* view = new IconBarView([this](int id) { frame_.SendCommand(id); });
+    iconBar_ = frame_.CreateBareWindow(view, {0, 0, frame_.ClientSize().width(), kIconBarWindowHeight});
+    state_.bIconBarOn = 1;
+    QObject::connect(view, &QObject::destroyed, [this] { state_.bIconBarOn = 0; });
+    // The bar spans the client, whatever width the client takes later.
+    frame_.SetClientResizeHandler([this](int width, int /*height*/) {
+        if (iconBar_)
+            iconBar_->resize(width, kIconBarWindowHeight);
+    });
+}
 
 void ChildWindows::CreateBitmapWindow()
 {

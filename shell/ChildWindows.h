@@ -1,5 +1,5 @@
 #pragma once
-// The child windows of the main window and the Window-menu and Zoom commands: each window sets its
+// The child windows of the main window (the icon bar too) and the Window-menu and Zoom commands: each window sets its
 // open flag and its menu marks when it is made and clears them when it goes, so the marks always
 // show what is open.
 
@@ -16,6 +16,7 @@ class ChildWindows {
 public:
     ChildWindows(Model& model, ShellState& state, MainFrame& frame);
 
+    void CreateIconBar();
     void CreateBitmapWindow();
     void CreateInfoWindow();
 
@@ -34,6 +35,7 @@ private:
     Model& model_;
     ShellState& state_;
     MainFrame& frame_;
+    QPointer<QWidget> iconBar_;
     QPointer<ChildFrame> info_;
     QPointer<ChildFrame> bitmap_;
     QPointer<ChildFrame> zoom_;

@@ -11,7 +11,6 @@
 #include "resources/Messages.h"
 #include "shell/CommandIds.h"
 #include "shell/settings/SettingsFile.h"
-#include "views/IconBarView.h"
 #include "views/MouseToCell.h"
 
 #include <QLayout>
@@ -69,7 +68,7 @@ void Program::CreateMainWindow()
     InitStandard(model_.automaton);
     ResetAutomaton(model_);
 
-    CreateIconBar();
+    windows_->CreateIconBar();
     windows_->CreateBitmapWindow();
     windows_->CreateInfoWindow();
     state_.bMatrixOpen = settings.bMatrixWindowOn;
@@ -91,19 +90,6 @@ void Program::SetInitialMarks()
 }
 
 void Program::Show() { frame_->show(); }
-
-void Program::CreateIconBar()
-{
-    auto* view = new IconBarView([this](int id) { frame_->SendCommand(id); });
-    iconBar_ = frame_->CreateBareWindow(view, {0, 0, frame_->ClientSize().width(), kIconBarWindowHeight});
-    state_.bIconBarOn = 1;
-    QObject::connect(view, &QObject::destroyed, [this] { state_.bIconBarOn = 0; });
-    // The bar spans the client, whatever width the client takes later.
-    frame_->SetClientResizeHandler([this](int width, int /*height*/) {
-        if (iconBar_)
-            iconBar_->resize(width, kIconBarWindowHeight);
-    });
-}
 
 void Program::ShowMessage(const BilingualText& text)
 {

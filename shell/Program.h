@@ -11,7 +11,6 @@
 #include "shell/settings/Settings.h"
 #include "views/StateBrushes.h"
 
-#include <QPointer>
 
 #include <memory>
 #include <string>
@@ -64,7 +63,6 @@ public:
 private:
     void CreateMainWindow();
     void SetInitialMarks();
-    void CreateIconBar();
 
     bool RunFileCommand(int command);
     bool RunInitializeCommand(int command);
@@ -87,7 +85,6 @@ private:
     std::unique_ptr<ProcessingCommands> processing_;
     std::unique_ptr<ChildWindows> windows_;
     std::unique_ptr<HelpViewer> helpViewer_;
-    QPointer<QWidget> iconBar_;
 };
 
 } // namespace vellicor
