@@ -1,7 +1,7 @@
 #pragma once
-// The child windows of the main window (the icon bar too) and the Window-menu and Zoom commands: each window sets its
-// open flag and its menu marks when it is made and clears them when it goes, so the marks always
-// show what is open.
+// The child windows of the main window, the icon bar among them, and the Window-menu and Zoom
+// commands: each window sets its open flag and its menu marks when it is made and clears them
+// when it goes, so the marks always show what is open.
 
 #include "platform/MainFrame.h"
 #include "shell/settings/Settings.h"
