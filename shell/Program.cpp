@@ -194,9 +194,7 @@ void Program::ChooseLanguage(int command)
 {
     const bool english = command == command::kEnglish;
     model_.settings.iLanguage = english ? 1 : 0;
-    // The other edition has one help file for both languages; ResetAutomaton knows which.
-    model_.settings.szHelpFile =
-        model_.settings.bQuorrelEdition != 0 ? "QRLUS.HLP" : (english ? "VLRUS.HLP" : "VLRFR.HLP");
+    ChooseHelpFile(model_.settings);
     frame_->SetMenu(english ? MenuLanguage::English : MenuLanguage::French);
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);

@@ -11,8 +11,15 @@ Settings::Settings(int32_t quorrelEdition) : bQuorrelEdition(quorrelEdition)
     std::copy(std::begin(kDefaultGreen), std::end(kDefaultGreen), byGColor);
     std::copy(std::begin(kDefaultBlue), std::end(kDefaultBlue), byBColor);
     BuildPalette(*this);
-    if (bQuorrelEdition != 0)
-        szHelpFile = "QRLUS.HLP";
+    ChooseHelpFile(*this);
+}
+
+void ChooseHelpFile(Settings& settings)
+{
+    if (settings.bQuorrelEdition != 0)
+        settings.szHelpFile = "QRLUS.HLP"; // one help for both languages
+    else
+        settings.szHelpFile = settings.iLanguage == 1 ? "VLRUS.HLP" : "VLRFR.HLP";
 }
 
 void BuildPalette(Settings& settings)
@@ -43,11 +50,7 @@ void ResetAutomaton(Model& model)
     model.cells.iOriginX = 10;
     model.cells.iOriginY = 10;
     ComputeCellSize(model.cells, model.automaton);
-    Settings& s = model.settings;
-    if (s.bQuorrelEdition != 0)
-        s.szHelpFile = "QRLUS.HLP";
-    else
-        s.szHelpFile = s.iLanguage == 1 ? "VLRUS.HLP" : "VLRFR.HLP";
+    ChooseHelpFile(model.settings);
 }
 
 } // namespace vellicor

@@ -91,6 +91,9 @@ struct Model {
 // crStateColor from the low bytes of the stored components.
 void BuildPalette(Settings& settings);
 
+// szHelpFile for the edition and iLanguage.
+void ChooseHelpFile(Settings& settings);
+
 // The default layout from the main window's client height. The icon bar is 32 pixels high when
 // shown. Heights that the formulas would make negative (a client area lower than the windows'
 // fixed heights) are 0, and the height is taken as 0 .. 1 << 20 so that no sum can overflow.

@@ -3,6 +3,7 @@
 // cells in a state, a sentinel around the array to catch writes outside it, a reset hook.
 
 #include "content/Initialisation.h"
+#include "content/Selection.h"
 #include "engine/Automaton.h"
 
 #include <set>
@@ -77,5 +78,19 @@ struct CountingReset {
         };
     }
 };
+
+// A rectangle from (x0, y0) to (x1, y1) with its highlight on, and a marked point.
+inline Selection Rectangle(int x0, int y0, int x1, int y1, int px = 0, int py = 0)
+{
+    Selection s;
+    s.iSelStartX = x0;
+    s.iSelStartY = y0;
+    s.iSelEndX = x1;
+    s.iSelEndY = y1;
+    s.iPointX = px;
+    s.iPointY = py;
+    s.bRectHighlight = s.bCellHighlight = 1;
+    return s;
+}
 
 } // namespace vellicor::test

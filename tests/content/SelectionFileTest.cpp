@@ -34,25 +34,13 @@ std::string ReadBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-Selection Record(int x0, int y0, int x1, int y1, int px, int py)
-{
-    Selection s;
-    s.iSelStartX = x0;
-    s.iSelStartY = y0;
-    s.iSelEndX = x1;
-    s.iSelEndY = y1;
-    s.iPointX = px;
-    s.iPointY = py;
-    s.bRectHighlight = s.bCellHighlight = 1;
-    return s;
-}
 
 // Second and third rows of the block loaded at (2, 2) of an array of 6s, columns 1..5.
 Picture LoadedAt22(std::string_view bytes, LoadResult* result = nullptr)
 {
     Automaton a;
     test::FillStorage(a.byArray, 6);
-    Selection s = Record(0, 0, 0, 0, 2, 2);
+    Selection s = test::Rectangle(0, 0, 0, 0, 2, 2);
     const LoadResult r = LoadSelection(a, s, bytes);
     if (result)
         *result = r;
@@ -64,7 +52,7 @@ TEST(SelectionFile, SavedBlockIsTheExactBytesAndLoadsBackAtAnotherPoint)
     TempFolder folder;
     Automaton a;
     Paint(a.byArray, 3, 3, {".1f", "2.."});
-    Selection s = Record(3, 3, 5, 4, 0, 0);
+    Selection s = test::Rectangle(3, 3, 5, 4, 0, 0);
     const std::string path = folder.File("block.txt");
     std::ofstream(path) << std::string(5000, 'x'); // replaced whole
     ASSERT_EQ(SaveSelection(a, s, path), SaveResult::kSaved);
@@ -76,7 +64,7 @@ TEST(SelectionFile, SavedBlockIsTheExactBytesAndLoadsBackAtAnotherPoint)
     test::FillStorage(b.byArray, 7);
     test::FillStorage(b.byOldArray, 7);
     b.iLevel = 5;
-    Selection t = Record(0, 0, 0, 0, 8, 9);
+    Selection t = test::Rectangle(0, 0, 0, 0, 8, 9);
     const LoadResult result = LoadSelectionFile(b, t, path);
     EXPECT_TRUE(result.bLoaded && !result.bDataError && !result.bOutsideArray);
     EXPECT_EQ(Region(b.byArray, 7, 8, 11, 11), (Picture{"77777", "7.1f7", "72..7", "77777"}));
@@ -84,9 +72,9 @@ TEST(SelectionFile, SavedBlockIsTheExactBytesAndLoadsBackAtAnotherPoint)
     EXPECT_EQ(test::CellsInState(b, 7).size(), 15u * 15u - 6u);
     EXPECT_EQ(std::tuple(t.bCellHighlight, b.iLevel), std::tuple(0, 5));
 
-    EXPECT_EQ(SelectionFileBytes(a, Record(1, 1, 2, 2, 0, 0)), "0\t0\n0\t0\n");
-    EXPECT_EQ(SelectionFileBytes(a, Record(5, 5, 4, 6, 0, 0)), ""); // dragged leftwards
-    s = Record(5, 5, 6, 4, 0, 0); // dragged upwards
+    EXPECT_EQ(SelectionFileBytes(a, test::Rectangle(1, 1, 2, 2, 0, 0)), "0\t0\n0\t0\n");
+    EXPECT_EQ(SelectionFileBytes(a, test::Rectangle(5, 5, 4, 6, 0, 0)), ""); // dragged leftwards
+    s = test::Rectangle(5, 5, 6, 4, 0, 0); // dragged upwards
     EXPECT_EQ(SaveSelection(a, s, path), SaveResult::kSaved);
     EXPECT_EQ(ReadBytes(path), "");
 }
@@ -125,7 +113,7 @@ TEST(SelectionFile, FieldsOutsideTheLiveAreaAreNotWritten)
     Automaton a;
     test::FillStorage(a.byArray, 6);
     test::FillStorage(a.byOldArray, 6);
-    Selection s = Record(0, 0, 0, 0, 12, 12);
+    Selection s = test::Rectangle(0, 0, 0, 0, 12, 12);
     const LoadResult result = LoadSelection(a, s, "1\t2\t3\n4\t5\t6\n7\t8\t9\n");
     EXPECT_TRUE(result.bLoaded && result.bOutsideArray && !result.bDataError);
     EXPECT_EQ(Region(a.byArray, 11, 11, 14, 14), (Picture{"6666", "6126", "6456", "6666"}));
@@ -145,12 +133,12 @@ TEST(SelectionFile, UnreadableOrUnwritableFilesChangeNothing)
     Automaton a;
     Paint(a.byArray, 1, 1, {"12"});
     for (const std::string& path : {folder.File("missing.txt"), folder.File("")}) { // the second is a folder
-        Selection s = Record(1, 1, 2, 1, 1, 1);
+        Selection s = test::Rectangle(1, 1, 2, 1, 1, 1);
         EXPECT_FALSE(LoadSelectionFile(a, s, path).bLoaded) << path;
         EXPECT_EQ(Region(a.byArray, 1, 1, 3, 1)[0], "12.");
         EXPECT_EQ(s.bCellHighlight, 1);
     }
-    Selection s = Record(1, 1, 2, 1, 1, 1);
+    Selection s = test::Rectangle(1, 1, 2, 1, 1, 1);
     EXPECT_EQ(SaveSelection(a, s, folder.File("no/such/folder/x.txt")), SaveResult::kWriteError);
     EXPECT_EQ(s.bRectHighlight, 1);
     const std::string taken = folder.File("taken"); // a folder in the file's way survives

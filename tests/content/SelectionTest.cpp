@@ -12,20 +12,9 @@ namespace {
 
 using test::Paint;
 using test::Picture;
+using test::Rectangle;
 using test::Region;
 
-Selection Rectangle(int x0, int y0, int x1, int y1, int px = 0, int py = 0)
-{
-    Selection s;
-    s.iSelStartX = x0;
-    s.iSelStartY = y0;
-    s.iSelEndX = x1;
-    s.iSelEndY = y1;
-    s.iPointX = px;
-    s.iPointY = py;
-    s.bRectHighlight = s.bCellHighlight = 1;
-    return s;
-}
 
 using Operation = void (*)(Automaton&, Selection&);
 constexpr Operation kRectangleOperations[] = {ZeroStateSelection, IncrementSelection, DecrementSelection,
