@@ -1,6 +1,7 @@
-// How many generations per second a continuous run shows with the picture windows open (icon
-// bar, Bitmap, Info and Zoom), against the same run with nothing to paint: what the painting
-// costs on top of the engine.
+// What a person waits for and what they watch: the start-up time of fresh processes of the
+// program to the first paint of its main window, against an empty Qt window; and how many
+// generations per second a continuous run shows with every view open, against the same run with
+// nothing to paint.
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
@@ -9,21 +10,69 @@
 #include "shell/Program.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace vellicor {
 namespace {
 
 constexpr int kGenerationsPerRun = 250;
+constexpr int kStartups = 7;
 
-// One program for every benchmark: the Quorrel edition, which has the Zoom window.
+// Seconds from the spawn of a fresh probe process to its report of the first paint; each process
+// gets an empty configuration folder, as on a first start.
+double TimeOneStartup(const QStringList& arguments)
+{
+    QTemporaryDir config;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("XDG_CONFIG_HOME", config.path());
+    if (!environment.contains("QT_QPA_PLATFORM"))
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess probe;
+    probe.setProcessEnvironment(environment);
+    QElapsedTimer clock;
+    clock.start();
+    probe.start(VELLICOR_STARTUP_PROBE, arguments);
+    while (!probe.canReadLine() && probe.waitForReadyRead(10000)) {
+    }
+    const double seconds = clock.nsecsElapsed() * 1e-9;
+    const bool painted = probe.readLine().startsWith("painted");
+    probe.waitForFinished(10000);
+    return painted ? seconds : -1.0;
+}
+
+void Startup(benchmark::State& state, const QStringList& arguments, std::vector<double>& samples)
+{
+    for (auto _ : state) {
+        const double seconds = TimeOneStartup(arguments);
+        if (seconds < 0.0) {
+            state.SkipWithError("the probe did not report its first paint");
+            break;
+        }
+        samples.push_back(seconds);
+        state.SetIterationTime(seconds);
+    }
+}
+
+double Median(std::vector<double> samples)
+{
+    if (samples.empty())
+        return -1.0;
+    std::sort(samples.begin(), samples.end());
+    return samples[samples.size() / 2];
+}
+
+// One program for the continuous runs: the Quorrel edition, which has the Zoom window.
 struct Bench {
     QTemporaryDir folder;
     ScriptedPrompts prompts;
@@ -87,6 +136,16 @@ int main(int argc, char** argv)
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    std::vector<double> programStartups;
+    std::vector<double> bareStartups;
+    benchmark::RegisterBenchmark("startup", Startup, QStringList(), std::ref(programStartups))
+        ->Iterations(kStartups)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("startup-bare-qt", Startup, QStringList{"--bare"}, std::ref(bareStartups))
+        ->Iterations(kStartups)
+        ->UseManualTime()
+        ->Unit(benchmark::kMillisecond);
     Bench bench; // gone before the application is
     benchmark::RegisterBenchmark("continuous-display", ShownRun, std::ref(bench))
         ->UseRealTime()
@@ -100,9 +159,13 @@ int main(int argc, char** argv)
     RateReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    const double startup = Median(programStartups);
+    const double bare = Median(bareStartups);
+    if (startup > 0.0 && bare > 0.0)
+        std::printf("startup: %.3f s (median of %zu; an empty Qt window %.3f s)\n", startup, programStartups.size(), bare);
     const double shown = reporter.Rate("continuous-display");
     const double alone = reporter.Rate("continuous-engine-alone");
     if (shown > 0.0 && alone > 0.0)
-        std::printf("continuous-display: %.0f generations/s, engine alone %.0f generations/s\n", shown, alone);
+        std::printf("continuous: %.0f generations/s (engine alone %.0f generations/s)\n", shown, alone);
     return 0;
 }

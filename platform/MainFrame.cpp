@@ -5,9 +5,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QTimer>
+#include <QWindow>
 #include <QVBoxLayout>
 
 namespace vellicor {
@@ -193,9 +196,39 @@ void MainFrame::SetCloseHandler(std::function<void()> handler)
 void MainFrame::PlaceOnScreen()
 {
     const QScreen* shownOn = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
-    if (shownOn != nullptr) {
-        setGeometry(shownOn->availableGeometry());
-    }
+    if (shownOn == nullptr)
+        return;
+    const QRect area = shownOn->availableGeometry();
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && !isVisible())
+        WaitForWindowFrame(area);
+    // move() places the frame, resize() the client inside it: together the whole window fills
+    // the area, title bar included.
+    move(area.topLeft());
+    resize(area.size().shrunkBy(windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins()));
+}
+
+void MainFrame::WaitForWindowFrame(const QRect& area)
+{
+    // An X window manager adds its title bar and borders only once the window is mapped, and says
+    // how large they are a few milliseconds later. Without a window manager nobody ever says;
+    // the deadline keeps that start from waiting long.
+    constexpr int kFrameDeadlineMs = 250;
+    move(area.topLeft());
+    resize(area.size());
+    show();
+    QEventLoop wait;
+    frameWait_ = &wait;
+    QTimer::singleShot(kFrameDeadlineMs, &wait, &QEventLoop::quit);
+    if (windowHandle() == nullptr || windowHandle()->frameMargins().isNull())
+        wait.exec(QEventLoop::ExcludeUserInputEvents);
+    frameWait_ = nullptr;
+}
+
+void MainFrame::moveEvent(QMoveEvent* event)
+{
+    if (frameWait_ != nullptr && windowHandle() != nullptr && !windowHandle()->frameMargins().isNull())
+        frameWait_->quit();
+    QWidget::moveEvent(event);
 }
 
 bool MainFrame::eventFilter(QObject* watched, QEvent* event)

@@ -18,6 +18,7 @@
 #include <functional>
 #include <vector>
 
+class QEventLoop;
 class QMdiArea;
 class QVBoxLayout;
 
@@ -76,16 +77,19 @@ public:
     // Called when the main window closes, before anything in it is destroyed.
     void SetCloseHandler(std::function<void()> handler);
 
-    // Gives the window the available area of its screen (the screen without panels and docks).
+    // Gives the window, its frame included, the available area of its screen (the screen without
+    // panels and docks). On X the window is shown for it, since only then is its frame known.
     void PlaceOnScreen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     void OnMenuItem(int id);
     void OnAccelerator(int id);
+    void WaitForWindowFrame(const QRect& area);
 
     QVBoxLayout* layout_ = nullptr;
     CommandMenuBar* englishBar_ = nullptr;
@@ -98,6 +102,7 @@ private:
     std::function<void(int, int)> resizeHandler_;
     std::function<void()> closeHandler_;
     std::vector<QPointer<ChildFrame>> children_;
+    QEventLoop* frameWait_ = nullptr; // while the start waits for the window manager's frame
 };
 
 } // namespace vellicor

@@ -25,6 +25,18 @@ for edition in vellicor quorrel; do
     done
 done
 
+# The picture edition as a desktop shows it, with a window manager's title bar and borders; the
+# whole window, frame included, must lie on the screen.
+if command -v openbox >/dev/null; then
+    shot="$out/vellicor-en-window-manager.png"
+    config=$(mktemp -d)
+    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        "openbox >/dev/null 2>&1 & sleep 1; \"$root/build/shell/vellicor\" & p=\$!; sleep 3;
+         import -window root \"$shot\"; kill \$p"
+    rm -rf "$config"
+    echo "$shot"
+fi
+
 # The help viewer, opened as a person opens it: the Help menu, then its first item (Index).
 shot="$out/vellicor-en-help.png"
 config=$(mktemp -d)

@@ -1,0 +1,25 @@
+#include "shell/Application.h"
+
+#include "platform/ProgramIcon.h"
+#include "platform/QtUserPrompts.h"
+#include "shell/Program.h"
+#include "shell/settings/SettingsFile.h"
+
+#include <QApplication>
+
+namespace vellicor {
+
+int RunApplication(int& argc, char** argv, int32_t quorrelEdition, const std::function<void(MainFrame&)>& shown)
+{
+    QApplication app(argc, argv);
+    QApplication::setWindowIcon(ProgramIcon());
+    QtUserPrompts prompts;
+    Program program(quorrelEdition, SettingsFilePathFromEnvironment(), prompts);
+    prompts.SetOwner(&program.Frame());
+    program.Show();
+    if (shown)
+        shown(program.Frame());
+    return QApplication::exec();
+}
+
+} // namespace vellicor
