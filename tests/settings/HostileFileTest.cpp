@@ -63,7 +63,7 @@ TEST(HostileFile, OutOfRangeValuesAreHeldToWhatIsSafeAndTheRestKeptAsWritten)
     EXPECT_EQ(0xFF2CD4u, Loaded("[Vellicor]\nbyRColor[0]=-300\nbyGColor[0]=300\n")->settings.crStateColor[0]);
 }
 
-TEST(HostileFile, TextJunkAndNulBytesReadAsDefaultsAndTheAutomatonStillRuns)
+TEST(HostileFile, TextWhereANumberBelongsReadsAsTheDefaultAndANulByteIsJustACharacter)
 {
     using namespace std::string_literals;
     const auto text = Loaded("[Vellicorx]\nwMaxHor=30\n[Vellicor]\nwMaxHor=twenty\nwMaxVer=\nbDrawGrid=yes\n");
