@@ -14,46 +14,41 @@ namespace vellicor::testing {
 
 inline std::string CheckProfileInvariants(std::string_view input)
 {
-    const std::string bytes(input);
-    ProfileText file(bytes);
-    if (file.Text() != bytes)
+    ProfileText file{std::string(input)};
+    if (file.Text() != input)
         return "an unedited file did not come back byte for byte";
 
     // Loading anything keeps every value in its range, and the automaton can run on the result.
     // On the stack: a fresh heap block per input costs the sanitizers far more than the check.
-    Model state(0);
-    Model* model = &state;
-    ComputeDefaultLayout(model->settings.layout, 700);
-    LoadSettingsFrom(*model, file);
+    Model model(0);
+    ComputeDefaultLayout(model.settings.layout, 700);
+    LoadSettingsFrom(model, file);
     for (const SettingKey& key : LoadKeys()) {
-        const int32_t v = key.Value(*model);
-        if (key.family->name == "iCellWidth")
-            continue; // the computed size follows the Array window, not the table
-        if (v < key.family->range.min || v > key.family->range.max)
+        const int32_t v = key.Value(model);
+        // The computed cell size follows the Array window, not the table.
+        if (key.family->name != "iCellWidth" && (v < key.family->range.min || v > key.family->range.max))
             return "out of range after load: " + key.Name();
     }
-    ResetAutomaton(*model);
-    model->automaton.iGeometryMode = model->settings.bPlane;
-    ComputeNextGeneration(model->automaton);
+    ResetAutomaton(model);
+    model.automaton.iGeometryMode = model.settings.bPlane;
+    ComputeNextGeneration(model.automaton);
 
     // Saving into it adds or replaces our keys and changes nothing else that was readable.
-    const std::string probeSection = "Other";
-    const std::optional<std::string_view> otherBefore = file.Find(probeSection, "wMaxHor");
-    const std::string otherValue = otherBefore ? std::string(*otherBefore) : std::string();
-    SaveSettingsTo(*model, {}, file);
+    const auto other = [](const ProfileText& f) {
+        const std::optional<std::string_view> value = f.Find("Other", "wMaxHor");
+        return value ? std::optional<std::string>(*value) : std::nullopt;
+    };
+    const std::optional<std::string> otherBefore = other(file);
+    SaveSettingsTo(model, {}, file);
     const ProfileText reread(file.Text());
     for (const SettingKey& key : SaveKeys()) {
-        const std::optional<std::string_view> a = file.Find(kSettingsSection, key.Name());
-        const std::optional<std::string_view> b = reread.Find(kSettingsSection, key.Name());
-        if (!a || !b || *a != *b)
+        const auto saved = file.Find(kSettingsSection, key.Name());
+        if (!saved || saved != reread.Find(kSettingsSection, key.Name()))
             return "a saved key does not read back: " + key.Name();
     }
-    const std::optional<std::string_view> otherAfter = reread.Find(probeSection, "wMaxHor");
-    if (otherBefore.has_value() != otherAfter.has_value() || (otherAfter && *otherAfter != otherValue))
+    if (other(reread) != otherBefore)
         return "a key of another section changed";
-    if (reread.Text() != file.Text())
-        return "a saved file did not come back byte for byte";
-    return {};
+    return reread.Text() == file.Text() ? std::string() : "a saved file did not come back byte for byte";
 }
 
 } // namespace vellicor::testing

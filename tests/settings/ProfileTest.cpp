@@ -12,13 +12,16 @@ using namespace std::string_literals;
 
 TEST(ProfileRead, FindsTheFirstKeyOfTheFirstSectionWithoutRegardToCaseOrBlanks)
 {
-    const ProfileText file("\xEF\xBB\xBF; notes\r\niStep=9\r\n[Other]\r\nwMaxHor=50\r\n  [ vellicor ]  \r\n"
-                           "\tWMAXHOR = 21 \r\n;iLanguage=0\r\njunk line\r\nwMaxHor=22\r\n[VELLICOR]\r\nbPlane=1");
+    const ProfileText file("\xEF\xBB\xBF; notes\r\niStep=9\r\n[Other]\r\nwMaxHor=50\r\n[Vellicorx]\r\niIterLimit=5\r\n"
+                           "  [ vellicor ]  \r\n\tWMAXHOR = 21 \r\n;iLanguage=0\r\njunk line\r\nwMaxHor=22\r\n"
+                           "iMosa\0icY=6\r\n\0[x]\r\niMosaicY=4\r\n[VELLICOR]\r\nbPlane=1"s);
     EXPECT_EQ(21, GetProfileInt(file, "Vellicor", "wMaxHor", -1));
     EXPECT_EQ(50, GetProfileInt(file, "OTHER", "wmaxhor", -1));
-    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "iStep", -1));     // above every section
-    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "iLanguage", -1)); // a comment
-    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "bPlane", -1));    // in the repeated section
+    EXPECT_EQ(4, GetProfileInt(file, "Vellicor", "iMosaicY", -1));    // a NUL is one more character
+    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "iIterLimit", -1)); // [Vellicorx] is another section
+    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "iStep", -1));      // above every section
+    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "iLanguage", -1));  // a comment
+    EXPECT_EQ(-1, GetProfileInt(file, "Vellicor", "bPlane", -1));     // in the repeated section
     EXPECT_EQ(-1, GetProfileInt(file, "Missing", "wMaxHor", -1));
 }
 

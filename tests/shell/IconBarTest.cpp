@@ -7,7 +7,6 @@
 #include "tools/make_icons/IconPictures.h"
 #include "views/IconBarView.h"
 
-#include <QAction>
 #include <QWindow>
 
 #include <set>
@@ -40,12 +39,11 @@ protected:
 
     std::array<int32_t, kStateCount> NumAuto() { return std::to_array(A().iNumAuto); }
 
-    // The preset items checked on one bar; an item the bar does not have is never counted.
-    std::vector<int> CheckedPresets(MenuLanguage language)
+    std::vector<int> CheckedPresets(MenuLanguage bar) const
     {
         std::vector<int> checked;
         for (int id = 190; id <= 199; ++id)
-            if (const QAction* item = program->Frame().MenuBar(language).Item(id); item && item->isChecked())
+            if (Checked(bar, id))
                 checked.push_back(id);
         return checked;
     }
@@ -53,50 +51,40 @@ protected:
     IconBarView* bar = nullptr;
 };
 
-TEST_F(IconBarTest, SpansTheClientAboveTheWindowsAndFollowsItsWidth)
+TEST_F(IconBarTest, SpansTheClientAboveTheWindowsFollowsItsWidthAndClosesCleanly)
 {
     EXPECT_EQ(QRect(0, 0, program->Frame().ClientSize().width(), 32), bar->geometry());
     EXPECT_EQ(1, program->State().bIconBarOn);
     EXPECT_EQ(32, program->BitmapWindow()->geometry().top());
-
     program->Frame().resize(program->Frame().width() - 150, program->Frame().height());
     QCoreApplication::processEvents();
     EXPECT_EQ(QRect(0, 0, program->Frame().ClientSize().width(), 32), bar->geometry());
+
+    delete bar;
+    EXPECT_EQ(0, program->State().bIconBarOn);
+    program->Frame().resize(program->Frame().width() - 100, program->Frame().height()); // nothing to follow
+    Command(191);
+    EXPECT_EQ(Preset(191), NumAuto());
 }
 
-TEST_F(IconBarTest, ClickSelectsThePresetUnderItAndMarksItInBothMenus)
+TEST_F(IconBarTest, AClickSelectsThePresetOfTheIconUnderItAndMarksItInBothMenus)
 {
-    Click(40);
-    EXPECT_EQ(Preset(191), NumAuto());
-    EXPECT_EQ(std::vector<int>{191}, CheckedPresets(MenuLanguage::English));
-    EXPECT_EQ(std::vector<int>{191}, CheckedPresets(MenuLanguage::French));
-    // The click is the bar's alone: the array under the main client is neither edited nor stepped.
+    for (const auto& [x, icon] : {std::pair{0, 190}, {36, 190}, {37, 191}, {221, 195}, {222, 196}, {369, 199},
+                                  {370, 0}, {500, 0}}) {
+        Command(192); // a known starting point, unlike every preset clicked
+        Click(x);
+        const int preset = icon == 0 ? 192 : icon;
+        EXPECT_EQ(Preset(preset), NumAuto()) << "x = " << x;
+        const std::vector<int> marked = icon == 199 ? std::vector<int>{} : std::vector<int>{preset}; // no 199 item
+        EXPECT_EQ(marked, CheckedPresets(MenuLanguage::English)) << "x = " << x;
+        EXPECT_EQ(marked, CheckedPresets(MenuLanguage::French)) << "x = " << x;
+    }
+    // The clicks are the bar's alone: the array under the main client is neither edited nor stepped.
     EXPECT_EQ(1, A().iLevel);
     EXPECT_EQ(0, A().iChanges);
     EXPECT_EQ(0, program->State().iLastClickX);
-}
 
-TEST_F(IconBarTest, EachIconsFullWidthSelectsItsPresetAndNothingBeyondTheLast)
-{
-    for (const auto& [x, preset] : {std::pair{0, 190}, {36, 190}, {37, 191}, {221, 195}, {222, 196}, {369, 199},
-                                   {370, 0}, {500, 0}}) {
-        Command(192); // a known starting point, unlike every preset clicked
-        Click(x);
-        EXPECT_EQ(Preset(preset == 0 ? 192 : preset), NumAuto()) << "x = " << x;
-    }
-    // 199 has no menu item: the rules change, and no item of either menu keeps a mark.
-    Click(369);
-    EXPECT_EQ(487, A().iNumAuto[0]);
-    EXPECT_EQ(24, A().iNumAuto[1]);
-    EXPECT_TRUE(CheckedPresets(MenuLanguage::English).empty());
-    EXPECT_TRUE(CheckedPresets(MenuLanguage::French).empty());
-}
-
-TEST_F(IconBarTest, NegativeXOrAnotherButtonSelectsNothing)
-{
-    for (int x : {-1, -37, -370, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()})
-        EXPECT_EQ(0, IconBarCommandAt(x)) << x;
-    Command(192); // not the first preset, which a wrapped negative x would choose
+    Command(192); // not the first preset, which a negative x rounded toward zero would choose
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(-5, 10));
     QTest::mouseClick(bar, Qt::RightButton, {}, QPoint(40, 10));
     EXPECT_EQ(Preset(192), NumAuto());
@@ -136,16 +124,7 @@ TEST_F(IconBarTest, PaintsEachIconAtItsPlaceOnGray)
     EXPECT_EQ(expected, shown);
 }
 
-TEST_F(IconBarTest, ClosingTheBarClearsItsFlag)
-{
-    delete bar;
-    EXPECT_EQ(0, program->State().bIconBarOn);
-    program->Frame().resize(program->Frame().width() - 100, program->Frame().height()); // nothing to follow
-    Command(191);
-    EXPECT_EQ(Preset(191), NumAuto());
-}
-
-TEST(Icons, AreTenDistinct32By32PicturesThatTheEngineStillDraws)
+TEST(Icons, AreTenDistinct32By32PicturesThatTheEngineStillDrawsAndTheFirstIsTheProgramsIcon)
 {
     // A PNG unlike what the tool draws now means the engine or the table changed the picture:
     // scripts/make-icons.sh makes them again.
@@ -153,28 +132,13 @@ TEST(Icons, AreTenDistinct32By32PicturesThatTheEngineStillDraws)
     for (int i = 0; i < kIconBarIconCount; ++i) {
         const IconPicture& picture = IconPictures()[static_cast<std::size_t>(i)];
         EXPECT_STREQ(kIconBarIconNames[static_cast<std::size_t>(i)], picture.name);
-        EXPECT_EQ(i == 5 ? 0 : 190 + i, picture.command) << picture.name;
         const QImage icon = Rgb(LoadIconResource(picture.name));
         ASSERT_EQ(QSize(32, 32), icon.size()) << picture.name;
         EXPECT_EQ(RenderIconPicture(picture), icon) << picture.name;
         EXPECT_TRUE(seen.insert(QByteArray(reinterpret_cast<const char*>(icon.constBits()), icon.sizeInBytes())).second)
             << picture.name << " looks like another icon";
     }
-}
-
-TEST(Icons, RefuseTableEntriesThatCannotBeDrawn)
-{
-    for (const IconPicture& bad : {IconPicture{"x", 190, 7, 5}, {"x", 190, 0, 5}, {"x", 190, 15, 0},
-                                  {"x", 190, 15, 100000}, {"x", 300, 15, 5}})
-        EXPECT_TRUE(RenderIconPicture(bad).isNull()) << bad.command << " " << bad.liveCells << " " << bad.level;
-}
-
-TEST(Icons, TheProgramIconIsIcon0)
-{
-    const QIcon icon = ProgramIcon();
-    ASSERT_FALSE(icon.isNull());
-    EXPECT_EQ(Rgb(LoadIconResource("ICON_0")), Rgb(icon.pixmap(32, 32).toImage()));
-    EXPECT_EQ(QSize(16, 16), icon.pixmap(16, 16).size()) << "smaller sizes are scaled from it";
+    EXPECT_EQ(Rgb(LoadIconResource("ICON_0")), Rgb(ProgramIcon().pixmap(32, 32).toImage()));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/ScriptedPrompts.h"
 #include "shell/Program.h"
 
+#include <QAction>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -27,30 +28,30 @@ protected:
     }
 
     std::string SettingsPath() const { return folder.filePath("VLR.INI").toStdString(); }
-
     void WriteSettings(const std::string& text) const { std::ofstream(SettingsPath(), std::ios::binary) << text; }
 
     Automaton& A() { return program->GetModel().automaton; }
     void Command(int id) { program->Frame().SendCommand(id); }
     void Key(Qt::Key key) { QTest::keyClick(&program->Frame(), key, Qt::ControlModifier); }
 
-    // The messages shown, in order.
-    std::vector<std::string> Messages() const
+    // False too for an item the bar does not have.
+    bool Checked(MenuLanguage bar, int id) const
+    {
+        const QAction* item = program->Frame().MenuBar(bar).Item(id);
+        return item != nullptr && item->isChecked();
+    }
+
+    // The texts of the messages shown, or the names of the dialogs opened, in order.
+    std::vector<std::string> Logged(PromptRecord::Kind kind) const
     {
         std::vector<std::string> texts;
         for (const PromptRecord& record : prompts.Log())
-            if (record.kind == PromptRecord::Kind::Message)
+            if (record.kind == kind)
                 texts.push_back(record.text);
         return texts;
     }
-    std::vector<std::string> DialogsOpened() const
-    {
-        std::vector<std::string> names;
-        for (const PromptRecord& record : prompts.Log())
-            if (record.kind == PromptRecord::Kind::Dialog)
-                names.push_back(record.text);
-        return names;
-    }
+    std::vector<std::string> Messages() const { return Logged(PromptRecord::Kind::Message); }
+    std::vector<std::string> DialogsOpened() const { return Logged(PromptRecord::Kind::Dialog); }
 
     QTemporaryDir folder;
     ScriptedPrompts prompts;
