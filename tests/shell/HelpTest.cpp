@@ -162,11 +162,11 @@ TEST(HelpViewerTest, KeywordSearchAndTheContentsOpenTheirPages)
 
     viewer.Panels().setCurrentIndex(0);
     QListWidget& contents = viewer.ContentsList();
+    EXPECT_EQ(contents.findItems(QStringLiteral("Menu commands"), Qt::MatchContains).value(0), contents.currentItem());
     const QList<QListWidgetItem*> samples = contents.findItems(QStringLiteral("337-0-128"), Qt::MatchContains);
     ASSERT_EQ(1, samples.size());
     DoubleClick(contents, *samples[0]);
     EXPECT_EQ(PageUrl("en", "samples-2.html"), viewer.CurrentPage());
-    EXPECT_EQ(samples[0], contents.currentItem());
 }
 
 TEST(HelpViewerTest, KeysIgnoreCaseAndAKeyOfNoTopicShowsTheIndexWithANote)
