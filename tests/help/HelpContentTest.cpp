@@ -1,201 +1,156 @@
-// The help pages, their keywords, pictures and resource file, read as plain files: everything the
-// help viewer will be asked to open must be there, be listed in help.qrc and render.
+// The three help sets as the program holds them, read with the viewer's own HTML parser: every
+// page renders with a title, every link, keyword and picture leads somewhere, and the sets agree
+// with each other and with their source folders.
 
-#include "HelpChecker.h"
+#include "platform/HelpKeywords.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
+#include <map>
 #include <set>
-#include <string>
 
-namespace vellicor::help {
+// For the failure messages and the values gtest prints.
+inline std::ostream& operator<<(std::ostream& out, const QString& text)
+{
+    return out << text.toStdString();
+}
+
+static void InitHelpResources()
+{
+    Q_INIT_RESOURCE(help);
+}
+
+namespace vellicor {
 namespace {
 
-namespace fs = std::filesystem;
+struct Page {
+    QString title; // empty too when the page is
+    std::set<QString> anchors;
+    std::set<QString> links;
+    std::vector<QTextImageFormat> images;
+};
+using HelpPages = std::map<QString, Page>;
 
-const fs::path kHelpRoot = VELLICOR_HELP_DIR;
-const fs::path kImages = kHelpRoot / "images";
-
-std::string Joined(const Problems& problems)
+QString ReadText(const QString& path)
 {
-    std::string text;
-    for (const std::string& p : problems)
-        text += "\n  " + p;
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QString text = QString::fromUtf8(file.readAll());
+    EXPECT_FALSE(text.contains(QChar::ReplacementCharacter)) << path << " is not UTF-8";
     return text;
 }
 
-std::set<std::string> QrcEntries()
+HelpPages ReadSet(const QString& set)
 {
-    Problems problems;
-    const auto files = QrcFiles(ReadFile(kHelpRoot / "help.qrc"), problems);
-    EXPECT_TRUE(problems.empty()) << Joined(problems);
-    return {files.begin(), files.end()};
+    InitHelpResources();
+    HelpPages pages;
+    for (const QString& name : QDir(":/help/" + set).entryList({"*.html"})) {
+        QTextDocument document;
+        document.setHtml(ReadText(":/help/" + set + '/' + name));
+        Page& page = pages[name];
+        page.title = document.isEmpty() ? QString() : document.metaInformation(QTextDocument::DocumentTitle);
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextCharFormat format = it.fragment().charFormat();
+                for (const QString& anchor : format.anchorNames())
+                    page.anchors.insert(anchor);
+                if (format.isAnchor() && !format.anchorHref().isEmpty())
+                    page.links.insert(format.anchorHref());
+                if (format.isImageFormat())
+                    page.images.push_back(format.toImageFormat());
+            }
+        }
+    }
+    return pages;
 }
 
-bool Contains(const Problems& problems, const std::string& part)
+// What is wrong with the target of a link from the page `from` ("page.html#anchor", "#anchor"),
+// as the viewer resolves it; empty when it leads to a page and anchor of the set.
+QString Lost(const HelpPages& pages, const QString& set, const QString& from, const QString& target)
 {
-    return std::any_of(problems.begin(), problems.end(),
-                       [&](const std::string& p) { return p.find(part) != std::string::npos; });
-}
-
-// The checker itself must see the faults it is there for, or every test below proves nothing.
-TEST(HelpChecker, FindsTheFaultsItLooksFor)
-{
-    const Page good = MakePage("good.html", "<html><head><meta http-equiv=\"Content-Type\" content=\"text/html; "
-                                            "charset=utf-8\"><title>T</title></head><body><h1><a name=\"top\">T</a>"
-                                            "</h1><p>A &amp; B &times; C &#233;</p></body></html>");
-    EXPECT_TRUE(CheckMarkup(good).empty()) << Joined(CheckMarkup(good));
-
-    const Page bad = MakePage("bad.html", "<html><head><title></title></head><body><div>x</div><p>&New "
-                                          "<b>bold</p><a href=\"good.html#nowhere\">a</a></body></html>");
-    const Problems markup = CheckMarkup(bad);
-    EXPECT_TRUE(Contains(markup, "<div> is not rendered")) << Joined(markup);
-    EXPECT_TRUE(Contains(markup, "</p> closes <b>")) << Joined(markup);
-    EXPECT_TRUE(Contains(markup, "charset")) << Joined(markup);
-    EXPECT_TRUE(Contains(markup, "no title")) << Joined(markup);
-    EXPECT_TRUE(Contains(markup, "0 <h1>")) << Joined(markup);
-
-    const Page entity = MakePage("e.html", "<p>Save &New</p>");
-    EXPECT_TRUE(Contains(CheckMarkup(entity), "'&' that starts no known entity")) << Joined(CheckMarkup(entity));
-    const Page unclosed = MakePage("u.html", "<ul><li>one</li>");
-    EXPECT_TRUE(Contains(CheckMarkup(unclosed), "<ul> is never closed"));
-    const Page twice = MakePage("t.html", "<a name=\"x\">1</a><a name=\"x\">2</a>");
-    EXPECT_TRUE(Contains(twice.parseProblems, "given twice"));
-
-    HelpSet set;
-    set.name = "test";
-    set.pages.emplace(good.name, good);
-    const Page links = MakePage("links.html", "<a href=\"good.html#top\">ok</a><a href=\"good.html#nowhere\">1</a>"
-                                              "<a href=\"gone.html\">2</a><a href=\"../fr/index.html\">3</a>"
-                                              "<a href=\"http://example.org/\">4</a><a href=\"#here\">5</a>"
-                                              "<img src=\"../images/none.png\" width=\"1\" height=\"1\" alt=\"x\">");
-    const Problems linkProblems = CheckLinks(links, set, kImages);
-    EXPECT_EQ(6u, linkProblems.size()) << Joined(linkProblems);
-    EXPECT_TRUE(Contains(linkProblems, "missing anchor good.html#nowhere"));
-    EXPECT_TRUE(Contains(linkProblems, "missing page gone.html"));
-    EXPECT_TRUE(Contains(linkProblems, "../fr/index.html leaves the help set"));
-    EXPECT_TRUE(Contains(linkProblems, "missing anchor #here"));
-    EXPECT_TRUE(Contains(linkProblems, "none.png is missing"));
-
-    Problems parse;
-    const auto keywords = ParseKeywords("# comment\nNext\tgood.html#top\nnext\tgood.html\nbroken line\n"
-                                        "Gone\tgone.html\r\n",
-                                        parse);
-    EXPECT_EQ(3u, keywords.size());
-    EXPECT_TRUE(Contains(parse, "line 4: not \"keyword<TAB>page\"")) << Joined(parse);
-    EXPECT_TRUE(Contains(parse, "line 5: CR")) << Joined(parse);
-    const Problems keywordProblems = CheckKeywords(keywords, set);
-    EXPECT_TRUE(Contains(keywordProblems, "next repeats line 2")) << Joined(keywordProblems);
-    EXPECT_TRUE(Contains(keywordProblems, "Gone leads to missing page")) << Joined(keywordProblems);
-
-    EXPECT_TRUE(IsValidUtf8("\xc3\xa9" "chantillons"));
-    EXPECT_FALSE(IsValidUtf8("\xe9" "chantillons")) << "Latin-1 is not UTF-8";
-    EXPECT_FALSE(IsValidUtf8("\xc0\xaf")) << "overlong form";
-    EXPECT_FALSE(IsValidUtf8("ab\xc3")) << "cut short";
-    EXPECT_FALSE(PngSize("GIF89a and more bytes than a header").has_value());
+    const QUrl base("qrc:/help/" + set + '/' + from);
+    const QUrl url = base.resolved(QUrl(target));
+    const auto page = pages.find(url.fileName());
+    if (url.adjusted(QUrl::RemoveFilename | QUrl::RemoveFragment) != base.adjusted(QUrl::RemoveFilename) ||
+        page == pages.end())
+        return "no page " + target;
+    if (url.hasFragment() && page->second.anchors.count(url.fragment()) == 0)
+        return "no anchor " + target;
+    return {};
 }
 
 class HelpSetTest : public testing::TestWithParam<const char*> {
 protected:
-    HelpSet set = LoadHelpSet(kHelpRoot / GetParam());
+    const QString set = GetParam();
+    const HelpPages pages = ReadSet(set);
 };
 
-TEST_P(HelpSetTest, EveryPageRendersAndEveryLinkAndPictureResolves)
+TEST_P(HelpSetTest, EveryPageRendersAndItsLinksAndPicturesLeadSomewhere)
 {
-    ASSERT_GE(set.pages.size(), 20u) << "the help set is missing or incomplete";
-    for (const auto& [name, page] : set.pages) {
-        EXPECT_TRUE(CheckMarkup(page).empty()) << Joined(CheckMarkup(page));
-        EXPECT_TRUE(CheckLinks(page, set, kImages).empty()) << Joined(CheckLinks(page, set, kImages));
+    ASSERT_EQ(1u, pages.count("index.html"));
+    for (const auto& [name, page] : pages) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_FALSE(page.title.isEmpty()) << "empty or without a title";
+        const bool linked = pages.at("index.html").links.count(name) != 0 && page.links.count("index.html") != 0;
+        EXPECT_TRUE(linked || name == "index.html") << "not linked both ways with the contents page";
+        for (const QString& link : page.links)
+            EXPECT_EQ(QString(), Lost(pages, set, name, link));
+        for (const QTextImageFormat& image : page.images) {
+            const QImage picture(':' + QUrl("qrc:/help/" + set + '/').resolved(QUrl(image.name())).path());
+            EXPECT_FALSE(picture.isNull()) << image.name();
+            EXPECT_EQ(picture.size(), QSize(qRound(image.width()), qRound(image.height()))) << image.name();
+        }
     }
 }
 
-TEST_P(HelpSetTest, IndexLeadsToEveryPageAndEveryPageBackToIt)
+TEST_P(HelpSetTest, EveryKeywordLeadsSomewhereAndTheHelpMenuFindsItsKeys)
 {
-    ASSERT_EQ(1u, set.pages.count("index.html"));
-    std::set<std::string> listed;
-    for (const Tag& tag : set.pages.at("index.html").tags)
-        if (tag.name == "a" && tag.attributes.count("href"))
-            listed.insert(SplitTarget(tag.attributes.at("href")).first);
-    for (const auto& [name, page] : set.pages) {
-        if (name == "index.html")
-            continue;
-        EXPECT_EQ(1u, listed.count(name)) << name << " is not on the contents page";
-        EXPECT_NE(std::string::npos, page.text.find("<a href=\"index.html\">")) << name << " has no way back";
-    }
-}
-
-TEST_P(HelpSetTest, KeywordsLeadToPagesAndHoldTheKeysOfTheHelpMenu)
-{
-    Problems problems;
-    const auto keywords = ParseKeywords(ReadFile(kHelpRoot / GetParam() / "keywords.txt"), problems);
-    EXPECT_TRUE(problems.empty()) << Joined(problems);
-    const Problems targets = CheckKeywords(keywords, set);
-    EXPECT_TRUE(targets.empty()) << Joined(targets);
-    EXPECT_GE(keywords.size(), 60u) << "a keyword list worth the name";
-
-    // The Help menu's commands open these keys in every edition and language.
-    for (const std::string key : {"commands", "\xc3\xa9" "chantillons-2", "\xc3\xa9" "chantillons-3",
-                                  "\xc3\xa9" "chantillons-4"})
-        EXPECT_TRUE(std::any_of(keywords.begin(), keywords.end(), [&](const Keyword& k) { return k.key == key; }))
-            << "no keyword " << key;
-}
-
-TEST_P(HelpSetTest, EveryFileOfTheSetIsBuiltIntoTheProgram)
-{
-    const std::set<std::string> qrc = QrcEntries();
-    const std::string folder = GetParam();
-    EXPECT_EQ(1u, qrc.count(folder + "/keywords.txt"));
-    for (const auto& entry : fs::directory_iterator(kHelpRoot / folder))
-        EXPECT_EQ(1u, qrc.count(folder + "/" + entry.path().filename().string()))
-            << entry.path().filename() << " is not in help.qrc";
+    const QString text = ReadText(":/help/" + set + "/keywords.txt");
+    // Every line that is no comment is a keyword the viewer keeps: none malformed, none repeated.
+    size_t lines = 0;
+    for (const QString& line : text.split('\n'))
+        lines += !line.isEmpty() && !line.startsWith('#');
+    const std::vector<HelpKeyword> keywords = ParseHelpKeywords(text);
+    EXPECT_EQ(lines, keywords.size());
+    EXPECT_GE(keywords.size(), 60u);
+    for (const HelpKeyword& keyword : keywords)
+        EXPECT_EQ(QString(), Lost(pages, set, "index.html", keyword.target)) << keyword.keyword;
+    for (const char* key : {"commands", "échantillons-2", "échantillons-3", "échantillons-4"})
+        EXPECT_TRUE(FindHelpKeyword(keywords, QString::fromUtf8(key))) << key;
 }
 
 INSTANTIATE_TEST_SUITE_P(Sets, HelpSetTest, testing::Values("en", "fr", "quorrel"),
                          [](const testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
-TEST(HelpResources, EveryListedFileExistsAndEveryPictureIsShown)
+// The viewer follows a language switch to the same page and anchor of the other set, and the
+// build takes the sets from the folders: the program must hold exactly their files.
+TEST(HelpSets, HoldTheSamePagesTheSameAnchorsAndTheFilesOfTheirSources)
 {
-    const std::set<std::string> qrc = QrcEntries();
-    for (const std::string& file : qrc)
-        EXPECT_TRUE(fs::is_regular_file(kHelpRoot / file)) << file << " is listed in help.qrc but missing";
-
-    std::set<std::string> shown;
-    for (const char* name : {"en", "fr", "quorrel"})
-        for (const auto& [pageName, page] : LoadHelpSet(kHelpRoot / name).pages)
-            for (const Tag& tag : page.tags)
-                if (tag.name == "img" && tag.attributes.count("src"))
-                    shown.insert(fs::path(tag.attributes.at("src")).filename().string());
-    for (const auto& entry : fs::directory_iterator(kImages)) {
-        const std::string file = entry.path().filename().string();
-        EXPECT_EQ(1u, qrc.count("images/" + file)) << file << " is not in help.qrc";
-        EXPECT_EQ(1u, shown.count(file)) << file << " is shown by no page";
+    const QString source = VELLICOR_HELP_DIR;
+    auto Files = [](const QString& folder) { return QDir(folder).entryList(QDir::Files); };
+    std::set<QString> shown;
+    for (const QString set : {"en", "fr", "quorrel"}) {
+        EXPECT_EQ(Files(source + (set == "fr" ? "/fr" : "/en")), Files(":/help/" + set)) << set;
+        EXPECT_EQ(Files(":/help/en"), Files(":/help/" + set)) << set;
+        for (const auto& [name, page] : ReadSet(set))
+            for (const QTextImageFormat& image : page.images)
+                shown.insert(QUrl(image.name()).fileName());
     }
-    // The three sample pages show five generations each.
-    EXPECT_EQ(15u, shown.size());
-}
+    EXPECT_EQ(Files(source + "/images"), Files(":/help/images"));
+    EXPECT_EQ(Files(":/help/images"), QStringList(shown.begin(), shown.end())) << "pictures no page shows";
 
-// The viewer follows a language switch by opening the same page and anchor in the other set.
-TEST(HelpResources, TheSetsHaveTheSamePagesAndTheLanguagesTheSameAnchors)
-{
-    const HelpSet en = LoadHelpSet(kHelpRoot / "en");
-    const HelpSet fr = LoadHelpSet(kHelpRoot / "fr");
-    const HelpSet quorrel = LoadHelpSet(kHelpRoot / "quorrel");
-    auto names = [](const HelpSet& set) {
-        std::set<std::string> n;
-        for (const auto& [name, page] : set.pages)
-            n.insert(name);
-        return n;
-    };
-    EXPECT_EQ(names(en), names(fr));
-    EXPECT_EQ(names(en), names(quorrel));
-    for (const auto& [name, page] : en.pages) {
-        if (fr.pages.count(name) != 0) {
-            EXPECT_EQ(page.anchors, fr.pages.at(name).anchors) << name;
-        }
-    }
+    const HelpPages en = ReadSet("en");
+    const HelpPages fr = ReadSet("fr");
+    for (const auto& [name, page] : en)
+        EXPECT_EQ(page.anchors, fr.count(name) ? fr.at(name).anchors : std::set<QString>()) << name;
 }
 
 } // namespace
-} // namespace vellicor::help
+} // namespace vellicor
