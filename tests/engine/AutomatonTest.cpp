@@ -20,15 +20,12 @@ TEST(Automaton, TheTorusRingCopiesTheOppositeEdgesAndThePlaneRingIsLeftAlone)
     EXPECT_EQ(0, a.byArray[14][14]);
     a.iGeometryMode = 1;
     ApplyGeometry(a);
-    EXPECT_EQ(a.byArray[13][13], a.byArray[0][0]);
-    EXPECT_EQ(a.byArray[1][1], a.byArray[14][14]);
-    EXPECT_EQ(a.byArray[13][1], a.byArray[0][14]);
-    EXPECT_EQ(a.byArray[1][13], a.byArray[14][0]);
-    for (int i = 1; i <= 13; ++i) {
-        EXPECT_EQ(a.byArray[i][1], a.byArray[i][14]);
-        EXPECT_EQ(a.byArray[i][13], a.byArray[i][0]);
-        EXPECT_EQ(a.byArray[1][i], a.byArray[14][i]);
-        EXPECT_EQ(a.byArray[13][i], a.byArray[0][i]);
+    const auto opposite = [](int i) { return i == 0 ? 13 : i == 14 ? 1 : i; }; // corners included
+    for (int i = 0; i <= 14; ++i) {
+        EXPECT_EQ(a.byArray[opposite(i)][13], a.byArray[i][0]) << i;
+        EXPECT_EQ(a.byArray[opposite(i)][1], a.byArray[i][14]) << i;
+        EXPECT_EQ(a.byArray[13][opposite(i)], a.byArray[0][i]) << i;
+        EXPECT_EQ(a.byArray[1][opposite(i)], a.byArray[14][i]) << i;
     }
 }
 

@@ -118,6 +118,29 @@ void RandomCells(Random& r, Automaton& a)
     }
 }
 
+// Settings on the borders of the byte path's conditions, which random weights seldom hit.
+const struct {
+    int32_t homogeneous;
+    int32_t weights[3][3];
+    int32_t moduloMode;
+    int32_t moduloDefault;
+} kEdges[] = {
+    {1, {{1, 1, 1}, {1, 0, 1}, {1, 1, 1}}, 0, 10}, // Life
+    {0, {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 16}, // nine states summed, modulo 16
+    {0, {{1, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 1, 16}, // sums just below 17
+    {0, {{1, 1, 0}, {0, 0, 0}, {0, 0, 0}}, 1, 17}, // sums reaching the divisor 17
+    {0, {{100, 100, 100}, {0, 0, 0}, {0, 0, 0}}, 5, 0}, // unreduced sums past 255
+    {1, {{INT_MAX - 8, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 7}, // homogeneous sum of INT32_MAX
+    {1, {{INT_MAX - 7, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 7}, // homogeneous sum one past INT32_MAX
+    {1, {{INT_MIN + 8, -1, -1}, {-1, -1, -1}, {-1, -1, -1}}, 1, 7}, // negative sums down to INT32_MIN
+    {1, {{INT_MIN + 7, -1, -1}, {-1, -1, -1}, {-1, -1, -1}}, 1, 7}, // negative sums one past INT32_MIN
+    {1, {{INT_MIN, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 1, INT_MIN}, // divisor INT32_MIN
+    {0, {{5, -3, 1}, {2, 0, -7}, {1, 1, 1}}, 1, -1}, // divisor -1 with mixed weights
+    {0, {{-1, -2, -3}, {-1, 0, -1}, {-2, -2, -2}}, 1, -3}, // divisor -3, negative weights
+    {0, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 2, 0}, // all weights zero, divisor 0
+    {0, {{INT_MAX, INT_MAX, 0}, {0, 1, 0}, {0, 0, 0}}, 0, 10}, // products that wrap
+};
+
 Automaton RandomAutomaton(Random& r)
 {
     Automaton a;
@@ -127,32 +150,30 @@ Automaton RandomAutomaton(Random& r)
     RandomRules(r, a); // presets reset the weights, so they come first
     RandomNeighbourhood(r, a);
     RandomModulo(r, a);
+    if (r.Chance(10)) {
+        const auto& edge = kEdges[r.Pick(0, std::size(kEdges) - 1)];
+        a.bHomogeneousMode = edge.homogeneous;
+        std::memcpy(a.iNeighbours, edge.weights, sizeof a.iNeighbours);
+        a.iModuloMode = edge.moduloMode;
+        a.iModuloDefault = edge.moduloDefault;
+    }
     RandomCells(r, a);
-    a.iLevel = r.Chance(5) ? INT_MAX - 1 : r.Pick(1, 5);
-    a.iIterLimit = r.Chance(20) ? static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + r.Pick(0, 2), INT_MAX))
-                                : INT_MAX;
-    a.bDisplaySucc = r.Pick(0, 1);
-    for (int32_t* tile : {&a.iTilesPerRow, &a.iTilesPerCol, &a.iTileCol, &a.iTileRow})
-        *tile = r.Pick(0, 4);
-    a.iTilePitchX = r.Pick(-2, 120);
-    a.iTilePitchY = r.Pick(-2, 120);
     return a;
 }
 
 std::string Describe(const Automaton& a)
 {
     std::ostringstream text;
-    text << "size " << a.wMaxHor << " x " << a.wMaxVer << ", geometry " << a.iGeometryMode << ", homogeneous "
-         << a.bHomogeneousMode << ", weights";
+    text << a.wMaxHor << " x " << a.wMaxVer << ", geometry " << a.iGeometryMode << ", homogeneous "
+         << a.bHomogeneousMode << ", modulo mode " << a.iModuloMode << ", weights";
     for (const auto& column : a.iNeighbours)
-        for (int32_t weight : column)
-            text << ' ' << weight;
-    text << ", modulo mode " << a.iModuloMode << " (default " << a.iModuloDefault << ", derived " << a.iModuloRules
-         << ' ' << a.iModuloNeighbours << ' ' << a.iModuloStates << ")";
+        text << ' ' << column[0] << ' ' << column[1] << ' ' << column[2];
     return text.str();
 }
 
-::testing::AssertionResult SameState(const Automaton& expected, const Automaton& actual)
+// The limit, the level, the tiles and the ring are one code around both cell computations:
+// the cells are what can differ. Every byte of both arrays, beyond the ring too.
+::testing::AssertionResult SameCells(const Automaton& expected, const Automaton& actual)
 {
     for (auto cells : {&Automaton::byArray, &Automaton::byOldArray})
         for (int x = 0; x <= kArrayDim; ++x)
@@ -161,11 +182,6 @@ std::string Describe(const Automaton& a)
                     return ::testing::AssertionFailure()
                            << (cells == &Automaton::byArray ? "byArray[" : "byOldArray[") << x << "][" << y << "] is "
                            << int{(actual.*cells)[x][y]} << ", expected " << int{(expected.*cells)[x][y]};
-    for (auto counter : {&Automaton::iLevel, &Automaton::bLimitReached, &Automaton::iTileCol, &Automaton::iTileRow,
-                         &Automaton::iTileX, &Automaton::iTileY, &Automaton::iChanges})
-        if (expected.*counter != actual.*counter)
-            return ::testing::AssertionFailure() << "a counter is " << actual.*counter << ", expected "
-                                                 << expected.*counter;
     return ::testing::AssertionSuccess();
 }
 
@@ -194,7 +210,7 @@ TEST(EquivalenceTest, RandomConfigurationsStepAlikeOnEveryInstructionSet)
                     continue;
                 Automaton isaCells = reference;
                 ComputeCellsFast(isaCells, isa);
-                ASSERT_TRUE(SameState(cells, isaCells)) << "instruction set " << static_cast<int>(isa) << ", run "
+                ASSERT_TRUE(SameCells(cells, isaCells)) << "instruction set " << static_cast<int>(isa) << ", run "
                                                         << run << ": " << Describe(reference);
             }
         }
@@ -204,9 +220,9 @@ TEST(EquivalenceTest, RandomConfigurationsStepAlikeOnEveryInstructionSet)
         tableBytes += plan.path == FastStepPath::Bytes && plan.homogeneous == 0;
         reducedBytes += plan.path == FastStepPath::Bytes && plan.reduceCount > 0;
         for (int step = r.Pick(1, 4); step > 0; --step, ++steps) {
-            const int expected = ComputeNextGenerationReference(reference);
-            ASSERT_EQ(expected, ComputeNextGeneration(fast)) << "run " << run << ": " << Describe(reference);
-            ASSERT_TRUE(SameState(reference, fast)) << "run " << run << ": " << Describe(reference);
+            ComputeNextGenerationReference(reference);
+            ComputeNextGeneration(fast);
+            ASSERT_TRUE(SameCells(reference, fast)) << "run " << run << ": " << Describe(reference);
         }
     }
     // The generator must keep reaching every path, or the comparison proves less than it claims.
@@ -215,59 +231,6 @@ TEST(EquivalenceTest, RandomConfigurationsStepAlikeOnEveryInstructionSet)
     EXPECT_GT(tableBytes, 180);
     EXPECT_GT(reducedBytes, 180);
     EXPECT_GT(steps, 3000);
-}
-
-// Settings on the borders of the byte path's conditions, each on dense and sparse soups.
-TEST(EquivalenceTest, EdgeSettingsOverManySteps)
-{
-    const struct {
-        const char* name;
-        int32_t homogeneous;
-        int32_t weights[3][3];
-        int32_t moduloMode;
-        int32_t moduloDefault;
-    } edges[] = {
-        {"Life", 1, {{1, 1, 1}, {1, 0, 1}, {1, 1, 1}}, 0, 10},
-        {"nine states summed, modulo 16", 0, {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 16},
-        {"sums just below 17", 0, {{1, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 1, 16},
-        {"sums reaching the divisor 17", 0, {{1, 1, 0}, {0, 0, 0}, {0, 0, 0}}, 1, 17},
-        {"unreduced sums past 255", 0, {{100, 100, 100}, {0, 0, 0}, {0, 0, 0}}, 5, 0},
-        {"homogeneous sum of INT32_MAX", 1, {{INT_MAX - 8, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 7},
-        {"homogeneous sum one past INT32_MAX", 1, {{INT_MAX - 7, 1, 1}, {1, 1, 1}, {1, 1, 1}}, 1, 7},
-        {"negative sums down to INT32_MIN", 1, {{INT_MIN + 8, -1, -1}, {-1, -1, -1}, {-1, -1, -1}}, 1, 7},
-        {"negative sums one past INT32_MIN", 1, {{INT_MIN + 7, -1, -1}, {-1, -1, -1}, {-1, -1, -1}}, 1, 7},
-        {"divisor INT32_MIN", 1, {{INT_MIN, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 1, INT_MIN},
-        {"divisor -1 with mixed weights", 0, {{5, -3, 1}, {2, 0, -7}, {1, 1, 1}}, 1, -1},
-        {"divisor -3, negative weights", 0, {{-1, -2, -3}, {-1, 0, -1}, {-2, -2, -2}}, 1, -3},
-        {"all weights zero, divisor 0", 0, {{0, 0, 0}, {0, 0, 0}, {0, 0, 0}}, 2, 0},
-        {"products that wrap", 0, {{INT_MAX, INT_MAX, 0}, {0, 1, 0}, {0, 0, 0}}, 0, 10},
-    };
-    Random r{std::mt19937(5)};
-    for (const auto& edge : edges) {
-        for (int soup = 0; soup < 4; ++soup) {
-            Automaton fast;
-            fast.wMaxHor = r.Pick(40, 101);
-            fast.wMaxVer = r.Pick(40, 101);
-            fast.iIterLimit = INT_MAX;
-            fast.iGeometryMode = soup % 2;
-            ApplyAutomatonPreset(fast, soup < 2 ? 190 : 193);
-            fast.bHomogeneousMode = edge.homogeneous;
-            std::memcpy(fast.iNeighbours, edge.weights, sizeof fast.iNeighbours);
-            fast.iModuloMode = edge.moduloMode;
-            fast.iModuloDefault = edge.moduloDefault;
-            const uint32_t zeroPercent = soup < 2 ? 50 : 90;
-            for (int x = 0; x <= kArrayDim; ++x)
-                for (int y = 0; y < kColumnStride; ++y)
-                    fast.byArray[x][y] = static_cast<uint8_t>(r.rng() % 100 < zeroPercent ? 0 : 1 + r.rng() % 15);
-            ApplyGeometry(fast);
-            Automaton reference = fast;
-            for (int step = 1; step <= 6; ++step) {
-                ComputeNextGenerationReference(reference);
-                ComputeNextGeneration(fast);
-                ASSERT_TRUE(SameState(reference, fast)) << edge.name << ", soup " << soup << ", step " << step;
-            }
-        }
-    }
 }
 
 TEST(EquivalenceTest, CommonSettingsTakeTheBytePath)

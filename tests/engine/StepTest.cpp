@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <climits>
 #include <tuple>
 
@@ -146,25 +145,23 @@ TEST_P(StepTest, OneDimensionalNeighbourhoodKeepsColumnsApart)
     EXPECT_EQ((Rows{"......", "......", "1..1..", "...1..", "...1..", "......"}), LiveCells(a));
 }
 
-TEST_P(StepTest, TorusGliderReentersAndThePlaneLosesIt)
+TEST_P(StepTest, TorusGliderReentersAndThePlaneTurnsItIntoABlock)
 {
+    const Rows glider = {"", "", ".......1", ".....1.1", "......11"};
     for (int geometry : {1, 0}) {
-        Automaton a = Small(8, 8, {"", "", ".......1", ".....1.1", "......11"});
+        Automaton a = Small(8, 8, glider);
         a.iGeometryMode = geometry;
         ApplyGeometry(a);
         // 32 generations move the glider 8 cells right and down: once round the 8 x 8 torus.
         const Rows start = LiveCells(a);
         for (int i = 0; i < 32; ++i)
             Step(a);
-        if (geometry == 1) {
+        if (geometry == 1)
             EXPECT_EQ(start, LiveCells(a));
-            continue;
-        }
-        int live = 0;
-        for (const auto& row : LiveCells(a))
-            live += static_cast<int>(std::count(row.begin(), row.end(), '1'));
-        EXPECT_LE(live, 4) << "what is left at the edge is at most a block";
-        EXPECT_EQ(0, a.byArray[0][4]) << "the plane ring stays empty";
+        else
+            EXPECT_EQ((Rows{"........", "........", "........", "......11", "......11", "........", "........",
+                            "........"}),
+                      LiveCells(a));
     }
 }
 
