@@ -34,11 +34,12 @@ const struct {
     {132, 4, 4, "........ ........ ...11... ..1..1.. ..1..1.. ...11... ........ ........"},
 };
 
-TEST(SpecialPatterns, EachStartsANewRunWithItsFigureAtTheCentre)
+TEST(SpecialPatterns, EachStartsANewRunWithItsFigureAtTheCentreIfTheArrayIsLargeEnough)
 {
     ASSERT_EQ(SpecialPatterns().size(), std::size(kSpecial));
     for (size_t i = 0; i < std::size(kSpecial); ++i) {
         const SpecialPattern& p = SpecialPatterns()[i];
+        const size_t cells = static_cast<size_t>(std::ranges::count(std::string_view(kSpecial[i].picture), '1'));
         EXPECT_EQ(p.iCommand, kSpecial[i].command);
         EXPECT_EQ(FindSpecialPattern(p.iCommand), &p);
         Automaton a;
@@ -52,40 +53,29 @@ TEST(SpecialPatterns, EachStartsANewRunWithItsFigureAtTheCentre)
         for (const std::string& row : Region(a.byArray, 4, 4, 11, 11))
             picture += (picture.empty() ? "" : " ") + row;
         EXPECT_EQ(picture, kSpecial[i].picture);
-        const auto cells = static_cast<size_t>(std::ranges::count(picture, '1'));
         EXPECT_EQ(CellsInState(a, 1).size(), cells) << p.iCommand << ": nothing beyond the picture";
         EXPECT_EQ(CellsInState(a, 2).size(), 0u) << p.iCommand << ": the array is cleared, ring included";
         EXPECT_EQ(std::tuple(reset.calls, a.iLevel, a.bIncrementalPaint, int{a.byOldArray[7][7]}),
                   std::tuple(1, 1, 0, 3));
-    }
-    EXPECT_EQ(FindSpecialPattern(124), nullptr);
-}
 
-TEST(SpecialPatterns, EachSizeConditionRefusesAtItsLimitAndAcceptsOneAbove)
-{
-    for (const auto& special : kSpecial) {
-        const SpecialPattern& p = *FindSpecialPattern(special.command);
-        Automaton a;
-        test::CountingReset reset;
-        if (special.hor > 0) {
-            for (const auto& [hor, ver] : {Cell{special.hor, special.ver + 1}, Cell{special.hor + 1, special.ver}}) {
-                a.wMaxHor = hor;
-                a.wMaxVer = ver;
-                test::FillStorage(a.byArray, 2);
-                a.iLevel = 7;
-                EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kFigureTooLarge) << p.iCommand;
-                EXPECT_EQ(a.iLevel, 7);
-                EXPECT_EQ(CellsInState(a, 2).size(), static_cast<size_t>((hor + 1) * (ver + 1)));
-            }
-            EXPECT_EQ(reset.calls, 0);
+        // Refused at the size limit on either side; accepted one above, where the outermost
+        // cells of some figures fall on the ring.
+        const int hor = kSpecial[i].hor, ver = kSpecial[i].ver;
+        for (const auto& [refusedHor, refusedVer] : {Cell{hor, ver + 1}, Cell{hor + 1, ver}}) {
+            if (hor == 0)
+                break;
+            a.wMaxHor = refusedHor;
+            a.wMaxVer = refusedVer;
+            test::FillStorage(a.byArray, 2);
+            EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kFigureTooLarge) << p.iCommand;
+            EXPECT_EQ(CellsInState(a, 2).size(), static_cast<size_t>((refusedHor + 1) * (refusedVer + 1)));
         }
-        // Accepted one above, where the outermost cells of some figures fall on the ring.
-        a.wMaxHor = std::max(special.hor + 1, 2);
-        a.wMaxVer = std::max(special.ver + 1, 2);
+        EXPECT_EQ(std::tuple(reset.calls, a.iLevel), std::tuple(1, 1));
+        a.wMaxHor = std::max(hor + 1, 2);
+        a.wMaxVer = std::max(ver + 1, 2);
         test::FillStorage(a.byArray, 2);
         EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kDone) << p.iCommand;
-        EXPECT_EQ(CellsInState(a, 1).size(), static_cast<size_t>(std::ranges::count(std::string_view(special.picture), '1')))
-            << p.iCommand;
+        EXPECT_EQ(CellsInState(a, 1).size(), cells) << p.iCommand;
         EXPECT_TRUE(test::SentinelIntact(a.byArray, a, 2)) << p.iCommand;
 
         a.wMaxHor = a.wMaxVer = 1; // no live cell: a figure without condition stays in the array
@@ -93,6 +83,7 @@ TEST(SpecialPatterns, EachSizeConditionRefusesAtItsLimitAndAcceptsOneAbove)
         PlaceSpecialPattern(a, p, {});
         EXPECT_TRUE(test::SentinelIntact(a.byArray, a, 2)) << p.iCommand;
     }
+    EXPECT_EQ(FindSpecialPattern(124), nullptr);
 }
 
 TEST(SpecialPatterns, TheCentreOfOddAndEvenSizesAndFiguresOnTheRing)
