@@ -93,7 +93,8 @@ TEST(SelectionFile, ReaderToleratesCrBlanksSignsAndShortLinesAndKeepsTheCellsOfB
         Selection s = test::Rectangle(0, 0, 0, 0, 2, 2);
         const LoadResult result = LoadSelection(a, s, c.bytes);
         EXPECT_EQ(Region(a.byArray, 1, 2, 5, 3), c.rows) << c.bytes;
-        EXPECT_EQ(std::tuple(result.bLoaded, result.bDataError, result.bOutsideArray), std::tuple(true, c.dataError, false))
+        EXPECT_EQ(std::tuple(result.bLoaded, result.bDataError, result.bOutsideArray),
+                  std::tuple(true, c.dataError, false))
             << c.bytes;
     }
 }

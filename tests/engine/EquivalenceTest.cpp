@@ -1,6 +1,6 @@
 // The optimised step against the reference step on seeded random configurations: every setting
 // the two may disagree on (signs and sizes of weights, every divisor, odd rule tables, cells
-// above 15, sizes outside the array), compared over both whole arrays and the counters, on every
+// above 15, sizes outside the array), compared over every byte of both arrays, on every
 // instruction set this machine runs.
 
 #include "engine/FastStep.h"
@@ -24,7 +24,10 @@ namespace {
 struct Random {
     std::mt19937 rng;
     int32_t Pick(int32_t low, int32_t high) { return std::uniform_int_distribution<int32_t>(low, high)(rng); }
-    int32_t Of(std::initializer_list<int32_t> values) { return values.begin()[Pick(0, int32_t(values.size()) - 1)]; }
+    int32_t Of(std::initializer_list<int32_t> values)
+    {
+        return values.begin()[Pick(0, static_cast<int32_t>(values.size()) - 1)];
+    }
     bool Chance(int percent) { return Pick(0, 99) < percent; }
 };
 
