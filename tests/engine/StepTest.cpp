@@ -115,7 +115,7 @@ TEST_P(StepTest, SumsOutsideTheRuleTableOrPast32BitsAreExact)
         Rows cells;
         int centre;
     } cases[] = {
-        {"-1: kept (not 1, which dies)", 1, -1, 1, 0, 10, {"1..", ".3."}, 3},
+        {"-1: kept (read as 1, it would die)", 1, -1, 1, 0, 10, {"1..", ".3."}, 3},
         {"divisor 0, 7: dies (kept would be 1)", 1, 10, 1, 2, 10, {".11", "111", "111"}, 0},
         {"divisor 0, 10 + 3 = 13: kept (reduced by 10, born)", 1, 10, 1, 2, 10, {"111", "1.."}, 0},
         {"30 % 16 = 14: kept (reduced by 10, dies)", 0, 1, 1, 1, 16, {"ff.", ".2."}, 2},
