@@ -19,12 +19,10 @@ using Picture = std::vector<std::string>;
 // Rows of '.' for 0 and hex digits for 1..15 ('#' above), top row first.
 inline Picture Region(const CellArray& cells, int x0, int y0, int x1, int y1)
 {
-    Picture rows;
-    for (int y = y0; y <= y1; ++y) {
-        rows.emplace_back();
+    Picture rows(static_cast<size_t>(y1 - y0 + 1));
+    for (int y = y0; y <= y1; ++y)
         for (int x = x0; x <= x1; ++x)
-            rows.back() += cells[x][y] == 0 ? '.' : cells[x][y] < 16 ? "0123456789abcdef"[cells[x][y]] : '#';
-    }
+            rows[static_cast<size_t>(y - y0)] += cells[x][y] < 16 ? ".123456789abcdef"[cells[x][y]] : '#';
     return rows;
 }
 
@@ -82,15 +80,8 @@ struct CountingReset {
 // A rectangle from (x0, y0) to (x1, y1) with its highlight on, and a marked point.
 inline Selection Rectangle(int x0, int y0, int x1, int y1, int px = 0, int py = 0)
 {
-    Selection s;
-    s.iSelStartX = x0;
-    s.iSelStartY = y0;
-    s.iSelEndX = x1;
-    s.iSelEndY = y1;
-    s.iPointX = px;
-    s.iPointY = py;
-    s.bRectHighlight = s.bCellHighlight = 1;
-    return s;
+    return Selection{.iSelStartX = x0, .iSelStartY = y0, .iSelEndX = x1, .iSelEndY = y1, .iPointX = px,
+                     .iPointY = py, .bRectHighlight = 1, .bCellHighlight = 1};
 }
 
 } // namespace vellicor::test

@@ -15,102 +15,67 @@ using test::CellsInState;
 using test::Picture;
 using test::Region;
 
-// The distinct offsets of a figure, and through count every cell the runs name.
-std::set<Cell> Offsets(std::span<const CellRun> runs, size_t& count)
-{
-    std::set<Cell> cells;
-    count = 0;
-    for (const CellRun& run : runs)
-        for (int dx = run.dxFirst; dx <= run.dxLast; ++dx, ++count)
-            cells.insert({dx, run.dy});
-    return cells;
-}
+// In menu order: the size each demands (placed only when wMaxHor > hor and wMaxVer > ver; 0:
+// any size) and the figure on the default 13 x 13 array, columns and rows 4..11 (centre 7, 7).
+const struct {
+    int32_t command, hor, ver;
+    const char* picture;
+} kSpecial[] = {
+    {123, 3, 3, "........ ........ ...1.... ..111... ...1.... ........ ........ ........"},
+    {305, 0, 0, "........ ........ ........ ...11... ...11... ........ ........ ........"},
+    {125, 0, 0, "........ ........ ..111... ..1.1... ..111... ........ ........ ........"},
+    {130, 4, 4, "........ ........ ..1111.. ..1..1.. ..1..1.. ..1111.. ........ ........"},
+    {168, 7, 7, "..1..... ..1..... ..111111 ..1..1.. ..1..1.. 111111.. .....1.. .....1.."},
+    {306, 6, 6, "..1..... ..1..... ..11111. ..1.1... 11111... ....1... ....1... ........"},
+    {126, 3, 2, "........ ........ ........ ..111... ........ ........ ........ ........"}, // refused at wMaxVer 2
+    {131, 5, 2, "........ ........ ........ ..1111.. ........ ........ ........ ........"}, // at wMaxHor 5
+    {127, 0, 0, "........ ........ ...1.... ..1.1... ...1.... ........ ........ ........"},
+    {129, 2, 4, "........ ........ ...1.... ..1.1... ..1.1... ...1.... ........ ........"},
+    {132, 4, 4, "........ ........ ...11... ..1..1.. ..1..1.. ...11... ........ ........"},
+};
 
-TEST(PatternTables, CellCountsAndBoxesMatchTheTables)
+TEST(SpecialPatterns, EachStartsANewRunWithItsFigureAtTheCentreIfTheArrayIsLargeEnough)
 {
-    std::vector<int32_t> commands;
-    for (const SpecialPattern& p : SpecialPatterns()) {
-        commands.push_back(p.iCommand);
-        size_t count = 0;
-        const std::set<Cell> cells = Offsets(p.runs, count);
-        EXPECT_EQ(count, static_cast<size_t>(p.iCells)) << p.iCommand;
-        EXPECT_EQ(cells.size(), count) << p.iCommand;
-        int minX = INT_MAX, maxX = INT_MIN, minY = INT_MAX, maxY = INT_MIN;
-        for (const auto& [x, y] : cells) {
-            minX = std::min(minX, x);
-            maxX = std::max(maxX, x);
-            minY = std::min(minY, y);
-            maxY = std::max(maxY, y);
-        }
-        EXPECT_EQ(maxX - minX + 1, p.iWidth) << p.iCommand; // the size in the menu text
-        EXPECT_EQ(maxY - minY + 1, p.iHeight) << p.iCommand;
+    ASSERT_EQ(SpecialPatterns().size(), std::size(kSpecial));
+    for (size_t i = 0; i < std::size(kSpecial); ++i) {
+        const SpecialPattern& p = SpecialPatterns()[i];
+        const size_t cells = static_cast<size_t>(std::ranges::count(std::string_view(kSpecial[i].picture), '1'));
+        EXPECT_EQ(p.iCommand, kSpecial[i].command);
         EXPECT_EQ(FindSpecialPattern(p.iCommand), &p);
-    }
-    EXPECT_EQ(commands, (std::vector<int32_t>{123, 305, 125, 130, 168, 306, 126, 131, 127, 129, 132}));
-
-    int32_t command = kFirstLifePatternCommand;
-    for (const LifePattern& p : LifePatterns()) {
-        EXPECT_EQ(p.iCommand, command++);
-        size_t count = 0;
-        const std::set<Cell> cells = Offsets(p.runs, count);
-        EXPECT_EQ(count, static_cast<size_t>(p.iCells)) << p.name;
-        EXPECT_EQ(cells.size(), count) << p.name;
-        for (const auto& [x, y] : cells)
-            EXPECT_TRUE(x >= 0 && x < p.iBoxWidth && y >= 0 && y < p.iBoxHeight) << p.name << " " << x << "," << y;
-    }
-    EXPECT_EQ(command, kLastLifePatternCommand + 1);
-    EXPECT_EQ(FindSpecialPattern(124), nullptr);
-    EXPECT_EQ(FindLifePattern(449), nullptr);
-}
-
-TEST(SpecialPatterns, StartANewRunWithTheFigureAtTheCentre)
-{
-    Automaton a;
-    test::CountingReset reset;
-    a.iLevel = 30;
-    a.bIncrementalPaint = 1;
-    test::FillStorage(a.byArray, 2);
-    EXPECT_EQ(PlaceSpecialPattern(a, *FindSpecialPattern(123), reset.For(a)), EditOutcome::kDone);
-    EXPECT_EQ(reset.calls, 1);
-    EXPECT_EQ(a.iLevel, 1);
-    EXPECT_EQ(a.bIncrementalPaint, 0);
-    EXPECT_EQ(CellsInState(a, 1), (std::set<Cell>{{7, 6}, {6, 7}, {7, 7}, {8, 7}, {7, 8}}));
-    EXPECT_TRUE(CellsInState(a, 2).empty());
-
-    PlaceSpecialPattern(a, *FindSpecialPattern(130), {});
-    EXPECT_EQ(Region(a.byArray, 5, 5, 10, 10), (Picture{"......", ".1111.", ".1..1.", ".1..1.", ".1111.", "......"}));
-
-    for (const int size : {15, 16}) { // the screw, on even and odd live sizes
-        a.wMaxHor = a.wMaxVer = size;
-        PlaceSpecialPattern(a, *FindSpecialPattern(168), {});
-        const int c = size / 2;
-        EXPECT_EQ(Region(a.byArray, c - 3, c - 3, c + 4, c + 4),
-                  (Picture{"..1.....", "..1.....", "..111111", "..1..1..", "..1..1..", "111111..", ".....1..", ".....1.."}));
-    }
-}
-
-TEST(SpecialPatterns, EachSizeConditionRefusesAtItsLimitAndAcceptsOneAbove)
-{
-    for (const SpecialPattern& p : SpecialPatterns()) {
         Automaton a;
         test::CountingReset reset;
-        if (p.iMinMaxHor > 0) {
-            for (const auto& [hor, ver] : {Cell{p.iMinMaxHor, p.iMinMaxVer + 1}, Cell{p.iMinMaxHor + 1, p.iMinMaxVer}}) {
-                a.wMaxHor = hor;
-                a.wMaxVer = ver;
-                test::FillStorage(a.byArray, 2);
-                a.iLevel = 7;
-                EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kFigureTooLarge) << p.iCommand;
-                EXPECT_EQ(a.iLevel, 7);
-                EXPECT_EQ(CellsInState(a, 2).size(), static_cast<size_t>((hor + 1) * (ver + 1)));
-            }
-            EXPECT_EQ(reset.calls, 0);
+        a.iLevel = 30;
+        a.bIncrementalPaint = 1;
+        test::FillStorage(a.byArray, 2);
+        test::FillStorage(a.byOldArray, 3);
+        EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kDone);
+        std::string picture;
+        for (const std::string& row : Region(a.byArray, 4, 4, 11, 11))
+            picture += (picture.empty() ? "" : " ") + row;
+        EXPECT_EQ(picture, kSpecial[i].picture);
+        EXPECT_EQ(CellsInState(a, 1).size(), cells) << p.iCommand << ": nothing beyond the picture";
+        EXPECT_EQ(CellsInState(a, 2).size(), 0u) << p.iCommand << ": the array is cleared, ring included";
+        EXPECT_EQ(std::tuple(reset.calls, a.iLevel, a.bIncrementalPaint, int{a.byOldArray[7][7]}),
+                  std::tuple(1, 1, 0, 3));
+
+        // Refused at the size limit on either side; accepted one above, where the outermost
+        // cells of some figures fall on the ring.
+        const int hor = kSpecial[i].hor, ver = kSpecial[i].ver;
+        for (const auto& [refusedHor, refusedVer] : {Cell{hor, ver + 1}, Cell{hor + 1, ver}}) {
+            if (hor == 0)
+                break;
+            a.wMaxHor = refusedHor;
+            a.wMaxVer = refusedVer;
+            test::FillStorage(a.byArray, 2);
+            EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kFigureTooLarge) << p.iCommand;
+            EXPECT_EQ(CellsInState(a, 2).size(), static_cast<size_t>((refusedHor + 1) * (refusedVer + 1)));
         }
-        a.wMaxHor = std::max(p.iMinMaxHor + 1, 2);
-        a.wMaxVer = std::max(p.iMinMaxVer + 1, 2);
+        EXPECT_EQ(std::tuple(reset.calls, a.iLevel), std::tuple(1, 1));
+        a.wMaxHor = std::max(hor + 1, 2);
+        a.wMaxVer = std::max(ver + 1, 2);
         test::FillStorage(a.byArray, 2);
         EXPECT_EQ(PlaceSpecialPattern(a, p, reset.For(a)), EditOutcome::kDone) << p.iCommand;
-        EXPECT_EQ(CellsInState(a, 1).size(), static_cast<size_t>(p.iCells)) << p.iCommand;
+        EXPECT_EQ(CellsInState(a, 1).size(), cells) << p.iCommand;
         EXPECT_TRUE(test::SentinelIntact(a.byArray, a, 2)) << p.iCommand;
 
         a.wMaxHor = a.wMaxVer = 1; // no live cell: a figure without condition stays in the array
@@ -118,10 +83,17 @@ TEST(SpecialPatterns, EachSizeConditionRefusesAtItsLimitAndAcceptsOneAbove)
         PlaceSpecialPattern(a, p, {});
         EXPECT_TRUE(test::SentinelIntact(a.byArray, a, 2)) << p.iCommand;
     }
+    EXPECT_EQ(FindSpecialPattern(124), nullptr);
 }
 
-TEST(SpecialPatterns, SmallArraysPutTheOuterCellsOnTheRing)
+TEST(SpecialPatterns, TheCentreOfOddAndEvenSizesAndFiguresOnTheRing)
 {
+    Automaton a; // 14 live columns, 15 live rows: centre (7, 8)
+    a.wMaxHor = 15;
+    a.wMaxVer = 16;
+    PlaceSpecialPattern(a, *FindSpecialPattern(130), {});
+    EXPECT_EQ(Region(a.byArray, 5, 6, 10, 11), (Picture{"......", ".1111.", ".1..1.", ".1..1.", ".1111.", "......"}));
+
     Automaton square; // one live cell, the square all around it on the ring
     square.wMaxHor = square.wMaxVer = 2;
     PlaceSpecialPattern(square, *FindSpecialPattern(125), {});
@@ -157,9 +129,7 @@ TEST(LifePatterns, OverwriteTheirWholeBoxAndNothingElse)
     m.a.iLevel = 17;
     EXPECT_EQ(m.Place(420), EditOutcome::kDone);
     EXPECT_EQ(Region(m.a.byArray, 4, 4, 8, 8), (Picture{"22222", "2.1.2", "2..12", "21112", "22222"}));
-    EXPECT_EQ(m.a.iLevel, 17);
-    EXPECT_EQ(m.a.byOldArray[6][5], 2);
-    EXPECT_EQ(m.s.bCellHighlight, 0);
+    EXPECT_EQ(std::tuple(m.a.iLevel, int{m.a.byOldArray[6][5]}, m.s.bCellHighlight), std::tuple(17, 2, 0));
 
     Marked shuttle(1, 1, 3);
     shuttle.Place(446);
@@ -177,7 +147,11 @@ TEST(LifePatterns, BoxMustEndOnTheLastLiveColumnAndRow)
     EXPECT_EQ(big.Place(421), EditOutcome::kObjectOverlaps);
     EXPECT_EQ(big.s.bCellHighlight, 1);
 
+    // Every pattern in the bottom-right corner: its cells, its box cleared, not one cell more.
+    ASSERT_EQ(LifePatterns().size(), 29u);
+    int32_t command = 420;
     for (const LifePattern& p : LifePatterns()) {
+        EXPECT_EQ(p.iCommand, command++);
         Marked m(std::max(14 - p.iBoxWidth, 1), std::max(14 - p.iBoxHeight, 1), 5);
         if (p.iBoxWidth > 13 || p.iBoxHeight > 13) {
             EXPECT_EQ(m.Place(p.iCommand), EditOutcome::kObjectOverlaps) << p.name;
@@ -191,6 +165,7 @@ TEST(LifePatterns, BoxMustEndOnTheLastLiveColumnAndRow)
             EXPECT_EQ(beyond.Place(p.iCommand), EditOutcome::kObjectOverlaps) << p.name;
         }
     }
+    EXPECT_EQ(FindLifePattern(449), nullptr);
     for (const auto& [x, y] : {Cell{-1, 3}, Cell{INT_MIN, 2}, Cell{200, 2}, Cell{2, INT_MAX}}) {
         Marked m(x, y, 4);
         EXPECT_EQ(m.Place(426), EditOutcome::kObjectOverlaps);

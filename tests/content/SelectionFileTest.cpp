@@ -34,19 +34,6 @@ std::string ReadBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-
-// Second and third rows of the block loaded at (2, 2) of an array of 6s, columns 1..5.
-Picture LoadedAt22(std::string_view bytes, LoadResult* result = nullptr)
-{
-    Automaton a;
-    test::FillStorage(a.byArray, 6);
-    Selection s = test::Rectangle(0, 0, 0, 0, 2, 2);
-    const LoadResult r = LoadSelection(a, s, bytes);
-    if (result)
-        *result = r;
-    return Region(a.byArray, 1, 2, 5, 3);
-}
-
 TEST(SelectionFile, SavedBlockIsTheExactBytesAndLoadsBackAtAnotherPoint)
 {
     TempFolder folder;
@@ -79,33 +66,37 @@ TEST(SelectionFile, SavedBlockIsTheExactBytesAndLoadsBackAtAnotherPoint)
     EXPECT_EQ(ReadBytes(path), "");
 }
 
-TEST(SelectionFile, ReaderToleratesCrBlanksSignsEmptyFieldsAndShortLines)
+TEST(SelectionFile, ReaderToleratesCrBlanksSignsAndShortLinesAndKeepsTheCellsOfBadFields)
 {
-    const Picture plain = LoadedAt22("1\t2\n3\t4\n");
-    EXPECT_EQ(plain, (Picture{"61266", "63466"}));
-    EXPECT_EQ(LoadedAt22("1\t2\r\n3\t4\r\n"), plain);
-    EXPECT_EQ(LoadedAt22(" 1 \t+2x\n\r3\t-4\n"), plain);
-    EXPECT_EQ(LoadedAt22("3\t\t5\n")[0], "63.56");
-    EXPECT_EQ(LoadedAt22("12\t-3\t1 2\n")[0], "6c3c6");
-    EXPECT_EQ(LoadedAt22("0000009\n\n2\t3\t4\n"), (Picture{"69666", "6.666"})); // a blank line stores one 0
-}
-
-TEST(SelectionFile, BadFieldsKeepTheirCellAndAreReportedOnce)
-{
-    LoadResult result;
-    EXPECT_EQ(LoadedAt22("1\t99\t2\n16\t00000001\t99999999999999999999\t3\n", &result), (Picture{"61626", "66663"}));
-    EXPECT_TRUE(result.bLoaded && result.bDataError && !result.bOutsideArray);
-}
-
-TEST(SelectionFile, PendingDigitsAtTheEndMakeOneMoreField)
-{
-    LoadResult result;
-    EXPECT_EQ(LoadedAt22("4\t5")[0], "64566");
-    EXPECT_EQ(LoadedAt22("4\t5\r")[0], "64566");
-    EXPECT_EQ(LoadedAt22("1\n2\t3")[1], "62366");
-    EXPECT_EQ(LoadedAt22("4\t")[0], "64666"); // a trailing TAB is no field of its own
-    EXPECT_EQ(LoadedAt22("4\t9999999999", &result)[0], "64666");
-    EXPECT_TRUE(result.bDataError);
+    // Loaded at (2, 2) of an array of 6s: rows 2 and 3, columns 1..5.
+    const struct {
+        std::string_view bytes;
+        Picture rows;
+        bool dataError;
+    } cases[] = {
+        {"1\t2\n3\t4\n", {"61266", "63466"}, false},
+        {"1\t2\r\n3\t4\r\n", {"61266", "63466"}, false},
+        {" 1 \t+2x\n\r3\t-4\n", {"61266", "63466"}, false},
+        {"3\t\t5\n", {"63.56", "66666"}, false}, // an empty field is 0
+        {"12\t-3\t1 2\n", {"6c3c6", "66666"}, false},
+        {"0000009\n\n2\t3\t4\n", {"69666", "6.666"}, false}, // a blank line stores one 0
+        {"1\t99\t2\n16\t00000001\t99999999999999999999\t3\n", {"61626", "66663"}, true},
+        {"4\t5", {"64566", "66666"}, false}, // digits pending at the end make one more field
+        {"4\t5\r", {"64566", "66666"}, false},
+        {"1\n2\t3", {"61666", "62366"}, false},
+        {"4\t", {"64666", "66666"}, false}, // a trailing TAB is no field of its own
+        {"4\t9999999999", {"64666", "66666"}, true},
+    };
+    for (const auto& c : cases) {
+        Automaton a;
+        test::FillStorage(a.byArray, 6);
+        Selection s = test::Rectangle(0, 0, 0, 0, 2, 2);
+        const LoadResult result = LoadSelection(a, s, c.bytes);
+        EXPECT_EQ(Region(a.byArray, 1, 2, 5, 3), c.rows) << c.bytes;
+        EXPECT_EQ(std::tuple(result.bLoaded, result.bDataError, result.bOutsideArray),
+                  std::tuple(true, c.dataError, false))
+            << c.bytes;
+    }
 }
 
 TEST(SelectionFile, FieldsOutsideTheLiveAreaAreNotWritten)
