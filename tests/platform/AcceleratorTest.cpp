@@ -1,10 +1,12 @@
 #include "platform/AcceleratorKeys.h"
+#include "platform/InputPoll.h"
 #include "platform/MainFrame.h"
 #include "platform/QtUserPrompts.h"
 #include "platform/TemplateDialog.h"
 #include "resources/DialogTemplates.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 
@@ -13,11 +15,21 @@
 namespace vellicor {
 namespace {
 
+class View : public QWidget {
+public:
+    int clicks = 0;
+    int paints = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++clicks; }
+    void paintEvent(QPaintEvent*) override { ++paints; }
+};
+
 // A main window shown and active, with a framed child window whose view has the focus, as when
 // a person works in the Array window.
 struct ActiveFrame : ::testing::Test {
     MainFrame frame{MENU_VLR, MENU_VLR_FR, MenuLanguage::English};
-    QWidget* view = new QWidget;
+    View* view = new View;
     std::vector<int> commands;
 
     void SetUp() override
@@ -30,42 +42,34 @@ struct ActiveFrame : ::testing::Test {
         frame.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
         view->setFocus();
-        ASSERT_TRUE(view->hasFocus());
     }
 
-    void Press(const AcceleratorEntry& entry, QWidget* target)
+    // Every key of the table, at the target; returns the commands they stand for.
+    std::vector<int> PressAll(QWidget* target)
     {
-        const QKeyCombination key = AcceleratorKey(entry);
-        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        std::vector<int> expected;
+        for (const AcceleratorEntry& entry : ACCELERATORS_1.entries) {
+            const QKeyCombination key = AcceleratorKey(entry);
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            expected.push_back(entry.command);
+        }
+        return expected;
     }
 };
 
-TEST_F(ActiveFrame, EveryAcceleratorReachesItsCommandWhicheverWindowHasTheFocus)
+TEST_F(ActiveFrame, EveryAcceleratorReachesItsCommandWithExactlyItsModifiers)
 {
-    std::vector<int> expected;
-    for (const AcceleratorEntry& entry : ACCELERATORS_1.entries) {
-        Press(entry, view);
-        expected.push_back(entry.command);
-    }
-    EXPECT_EQ(expected, commands);
-    EXPECT_EQ((std::vector<int>{108, 104, 405, 125, 127, 129, 132, 115, 109, 404}), commands)
-        << "Ctrl+S places the square and Ctrl+O the octogon: no save, no open";
-
+    EXPECT_EQ(PressAll(view), commands);
     commands.clear();
     frame.setFocus(); // the bare main window
     QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
     frame.SetMenu(MenuLanguage::French); // the keys do not depend on the bar shown
     QTest::keyClick(view, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_EQ((std::vector<int>{108, 109}), commands);
-}
-
-TEST_F(ActiveFrame, OnlyTheExactModifiersAct)
-{
-    QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
-    QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
+    for (const QKeyCombination wrong : {Qt::CTRL | Qt::SHIFT | Qt::Key_N, Qt::CTRL | Qt::ALT | Qt::Key_N, Qt::CTRL | Qt::Key_X}) {
+        QTest::keyClick(view, wrong.key(), wrong.keyboardModifiers());
+    }
     QTest::keyClick(view, Qt::Key_N);
-    QTest::keyClick(view, Qt::Key_X, Qt::ControlModifier);
-    EXPECT_TRUE(commands.empty());
+    EXPECT_EQ((std::vector<int>{108, 109}), commands);
 }
 
 TEST_F(ActiveFrame, TheAcceleratorOfAGrayedCommandDoesNothing)
@@ -75,11 +79,25 @@ TEST_F(ActiveFrame, TheAcceleratorOfAGrayedCommandDoesNothing)
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_U, Qt::ControlModifier);
     QTest::keyClick(view, Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ((std::vector<int>{405}), commands);
-
     frame.EnableMenuItem(404, true);
     QTest::keyClick(view, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ((std::vector<int>{405, 404}), commands);
+}
+
+// An open menu takes the keys; a click on an item runs its command, unless the item is grayed.
+TEST_F(ActiveFrame, AnOpenMenuTakesTheKeysAndItsClickedItemRuns)
+{
+    frame.EnableMenuItem(109, false);
+    QMenu* process = frame.MenuBar(MenuLanguage::English).actions().at(5)->menu();
+    for (const int id : {109, 108}) {
+        process->popup(frame.mapToGlobal(QPoint(10, 10)));
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(process));
+        PressAll(process);
+        PressAll(view);
+        ASSERT_TRUE(process->isVisible());
+        QTest::mouseClick(process, Qt::LeftButton, {}, process->actionGeometry(frame.MenuBar(MenuLanguage::English).Item(id)).center());
+    }
+    EXPECT_EQ(std::vector<int>{108}, commands);
 }
 
 TEST_F(ActiveFrame, NoAcceleratorActsWhileAModalDialogIsOpen)
@@ -93,30 +111,46 @@ TEST_F(ActiveFrame, NoAcceleratorActsWhileAModalDialogIsOpen)
     };
     bool pressed = false;
     QTimer poll;
-    poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<TemplateDialog*>(QApplication::activeModalWidget());
-        if (dialog == nullptr || pressed) {
-            return;
+        if (dialog != nullptr && !pressed) {
+            pressed = true;
+            PressAll(dialog->Control(202)); // typed into the dialog
+            PressAll(view);                 // or aimed at the window beneath
+            QTest::keyClick(dialog, Qt::Key_Escape);
         }
-        pressed = true;
-        for (const AcceleratorEntry& entry : ACCELERATORS_1.entries) {
-            Press(entry, dialog->Control(202)); // typed into the dialog
-            Press(entry, view);                 // or aimed at the window beneath
-        }
-        QTest::keyClick(dialog, Qt::Key_Escape);
     });
-    poll.start();
+    poll.start(10);
     EXPECT_EQ(0, prompts.RunDialog(DIALOG_LEVEL, 1, procedure));
     poll.stop();
     EXPECT_TRUE(pressed);
     EXPECT_TRUE(commands.empty());
+}
 
-    // Once the dialog is gone the keys act again.
-    frame.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
-    view->setFocus();
+// A continuous run polls: a key ends it, clicks and accelerators are lost, painting and timers go on.
+TEST_F(ActiveFrame, DuringARunAKeyStopsItAndEverythingElseIsLost)
+{
+    int ticks = 0;
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+    timer.start(0);
+    {
+        InputPoll poll;
+        QTest::mouseClick(view, Qt::LeftButton);
+        view->update();
+        EXPECT_FALSE(poll.Poll());
+        QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier);
+        EXPECT_TRUE(poll.Poll());
+        EXPECT_FALSE(poll.Poll()) << "each key counts once";
+    }
+    EXPECT_EQ(0, view->clicks);
+    EXPECT_TRUE(commands.empty());
+    EXPECT_GT(ticks, 0);
+    EXPECT_GT(view->paints, 0);
+
+    QTest::mouseClick(view, Qt::LeftButton); // after the run the input acts again
     QTest::keyClick(view, Qt::Key_N, Qt::ControlModifier);
+    EXPECT_EQ(1, view->clicks);
     EXPECT_EQ((std::vector<int>{108}), commands);
 }
 
