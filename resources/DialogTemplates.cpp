@@ -87,20 +87,4 @@ const DialogTemplate DIALOG_CONTINUOUSUNTIL = Dialog("DIALOG_CONTINUOUSUNTIL",
 const DialogTemplate DIALOG_ABOUT = Dialog("DIALOG_ABOUT", {"About", "A propos"}, {140, 94}, kAboutControls);
 const DialogTemplate ABOUT_QRL = Dialog("ABOUT_QRL", SameText("About"), {140, 94}, kAboutQrlControls, false);
 
-FoundTemplate FindDialogTemplate(std::string_view name)
-{
-    constexpr std::string_view kFrenchSuffix = "_FR";
-    for (const DialogTemplate* dialog :
-         {&DIALOG_LEVEL, &DIALOG_STEP, &DIALOG_CONTINUOUSUNTIL, &DIALOG_ABOUT, &ABOUT_QRL}) {
-        if (dialog->name == name) {
-            return {dialog, false};
-        }
-        if (dialog->hasFrenchTwin && name.size() == dialog->name.size() + kFrenchSuffix.size() &&
-            name.starts_with(dialog->name) && name.ends_with(kFrenchSuffix)) {
-            return {dialog, true};
-        }
-    }
-    return {};
-}
-
 } // namespace vellicor

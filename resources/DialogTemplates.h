@@ -12,12 +12,4 @@ extern const DialogTemplate DIALOG_CONTINUOUSUNTIL; // edit field 101: the level
 extern const DialogTemplate DIALOG_ABOUT;           // picture edition; frame 101
 extern const DialogTemplate ABOUT_QRL;              // Quorrel edition, English only
 
-struct FoundTemplate {
-    const DialogTemplate* dialog = nullptr; // nullptr when no template has that name
-    bool french = false;
-};
-
-// Looks a template up by its resource name: "DIALOG_LEVEL" or "DIALOG_LEVEL_FR".
-FoundTemplate FindDialogTemplate(std::string_view name);
-
 } // namespace vellicor

@@ -389,14 +389,4 @@ const MenuTable MENU_VLR{"MENU_VLR", kMenuVlr};
 const MenuTable MENU_VLR_FR{"MENU_VLR_FR", kMenuVlrFr};
 const MenuTable MENU_QRL_US{"MENU_QRL_US", kMenuQrlUs};
 
-const MenuTable* FindMenuTable(std::string_view name)
-{
-    for (const MenuTable* table : {&MENU_VLR, &MENU_VLR_FR, &MENU_QRL_US}) {
-        if (table->name == name) {
-            return table;
-        }
-    }
-    return nullptr;
-}
-
 } // namespace vellicor

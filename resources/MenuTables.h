@@ -30,7 +30,4 @@ extern const MenuTable MENU_VLR;    // English, picture edition
 extern const MenuTable MENU_VLR_FR; // French, both editions
 extern const MenuTable MENU_QRL_US; // English, Quorrel edition
 
-// The table of that resource name, or nullptr.
-const MenuTable* FindMenuTable(std::string_view name);
-
 } // namespace vellicor

@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
@@ -61,31 +60,6 @@ TEST(HostileFile, ValuesAreHeldToTheSafeRangesOnlyAndTextIsNoValue)
     }
     // Only the low byte of each component makes the colour.
     EXPECT_EQ(0xFF2CD4u, Loaded("[Vellicor]\nbyRColor[0]=-300\nbyGColor[0]=300\n")->settings.crStateColor[0]);
-}
-
-TEST(HostileFile, ALargeFileWithVeryLongLinesLoadsAndSavesQuickly)
-{
-    std::string others;
-    for (int i = 0; i < 30000; ++i)
-        others += "[Section" + std::to_string(i) + "]\nkey=value\n";
-    std::string big = others + "[Vellicor]\n";
-    for (int i = 0; i < 30000; ++i)
-        big += "unknown" + std::to_string(i) + "=1\n";
-    big += "wMaxHor=" + std::string(1 << 19, '9') + "\niStep=" + std::string(1 << 19, ' ') + "3\ncomment" +
-           std::string(1 << 19, 'x') + "\n"; // a half-megabyte number, blanks and text
-    const auto start = std::chrono::steady_clock::now();
-    ProfileText file(big);
-    Model model(0);
-    LoadSettingsFrom(model, file);
-    model.automaton.wMaxVer = 20;
-    SaveSettingsTo(model, {}, file);
-    const ProfileText saved(file.Text());
-    const auto seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    EXPECT_LT(seconds, kSanitized ? 60.0 : 3.0); // a fraction of a second in release
-    EXPECT_EQ(101, model.automaton.wMaxHor);
-    EXPECT_EQ(3, model.automaton.iStep);
-    EXPECT_EQ(20, GetProfileInt(saved, "Vellicor", "wMaxVer", 0));
-    EXPECT_TRUE(saved.Text().starts_with(others));
 }
 
 // Inputs built from the pieces a settings file is made of, mixed with arbitrary bytes, so that
