@@ -46,9 +46,9 @@ TEST_F(ProgramTest, StartsWithTheDefaultsTheStandardFigureAndItsMarks)
         EXPECT_TRUE(Checked(*program, bar, command::kWindowInfo));
         EXPECT_TRUE(Checked(*program, bar, command::kEnglish));
         EXPECT_FALSE(Checked(*program, bar, command::kFrench));
-        EXPECT_TRUE(Enabled(*program, bar, command::kCopyBitmap));
-        for (int id : {command::kCopyArray, command::kCopyMultiBitmap})
-            EXPECT_FALSE(Enabled(*program, bar, id)) << id;
+        for (int id : {command::kCopyBitmap, command::kCopyArray}) // their windows are open
+            EXPECT_TRUE(Enabled(*program, bar, id)) << id;
+        EXPECT_FALSE(Enabled(*program, bar, command::kCopyMultiBitmap));
     }
     EXPECT_FALSE(Enabled(*program, MenuLanguage::English, command::kCopyMosaic));
 
