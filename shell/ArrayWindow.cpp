@@ -79,11 +79,12 @@ void ArrayWindow::LeftRelease(int32_t x, int32_t y, bool pressedHere)
     if (x == 0 || y == 0) {
         processing_.StepsFromClick();
         RemoveHighlight(selection_);
-    } else {
-        model_.automaton.bIncrementalPaint = 0;
-        if (const std::optional<SelectionEvent> event = ReleaseOnCell(selection_, x, y, pressedHere, model_.cells))
-            ShowSelectionEvent(*event);
+        frame_.InvalidateClient(); // every view, or the Info window would show the level before
+        return;
     }
+    model_.automaton.bIncrementalPaint = 0;
+    if (const std::optional<SelectionEvent> event = ReleaseOnCell(selection_, x, y, pressedHere, model_.cells))
+        ShowSelectionEvent(*event);
     Repaint();
 }
 
@@ -97,7 +98,7 @@ void ArrayWindow::RightRelease(int32_t x, int32_t y)
     a.byArray[x][y] = static_cast<uint8_t>((a.byArray[x][y] + 1) % kStateCount);
     ApplyGeometry(a);
     a.bIncrementalPaint = 0;
-    Repaint();
+    frame_.InvalidateClient(); // the change counter and the picture views show it at once
 }
 
 } // namespace vellicor

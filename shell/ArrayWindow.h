@@ -34,8 +34,8 @@ public:
     bool RunCommand(int command);
 
     ChildFrame* Frame() const { return window_; }
-    // Repaints the Array window alone: what changed there is the selection or a cell the other
-    // views show at their next repaint.
+    // Repaints the Array window alone, for a change of the highlight. A change of the cells
+    // repaints every view instead, so that none shows an older array or an older count.
     void Repaint();
     // The Selection commands an event makes available or grays, on both bars.
     void ShowSelectionEvent(SelectionEvent event);
