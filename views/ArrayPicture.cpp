@@ -23,21 +23,9 @@ void FillRow(QImage& image, int64_t y, int64_t from, int64_t to, QRgb color)
     std::fill(line + from, line + to, color);
 }
 
-QRect Clipped(const QImage& image, int64_t left, int64_t top, int64_t width, int64_t height)
-{
-    const int64_t right = std::min<int64_t>(left + width, image.width());
-    const int64_t bottom = std::min<int64_t>(top + height, image.height());
-    left = std::max<int64_t>(left, 0);
-    top = std::max<int64_t>(top, 0);
-    if (left >= right || top >= bottom)
-        return {};
-    return QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left),
-                 static_cast<int>(bottom - top));
-}
-
 } // namespace
 
-QRect ArrayPicture::Update(const Automaton& a, QSize size, const ArrayLook& look, bool incremental)
+void ArrayPicture::Update(const Automaton& a, QSize size, const ArrayLook& look, bool incremental)
 {
     const int maxHor = EffectiveMaxHor(a);
     const int maxVer = EffectiveMaxVer(a);
@@ -51,9 +39,8 @@ QRect ArrayPicture::Update(const Automaton& a, QSize size, const ArrayLook& look
         maxHor_ = maxHor;
         maxVer_ = maxVer;
         DrawAll(a);
-        return image_.rect();
+        return;
     }
-    QRect changed;
     for (int x = 1; x < maxHor_; ++x) {
         const uint8_t* column = a.byArray[x];
         uint8_t* shown = shown_[static_cast<size_t>(x)].data();
@@ -62,11 +49,10 @@ QRect ArrayPicture::Update(const Automaton& a, QSize size, const ArrayLook& look
         for (int y = 1; y < maxVer_; ++y) {
             if (column[y] != shown[y]) {
                 shown[y] = column[y];
-                changed |= DrawCell(x, y, column[y]);
+                DrawCell(x, y, column[y]);
             }
         }
     }
-    return changed;
 }
 
 void ArrayPicture::DrawAll(const Automaton& a)
@@ -117,27 +103,26 @@ void ArrayPicture::MakeEllipse()
         ellipseSpans_.emplace_back(0, 0); // made, and empty
 }
 
-QRect ArrayPicture::DrawCell(int x, int y, uint8_t state)
+void ArrayPicture::DrawCell(int x, int y, uint8_t state)
 {
     const int64_t c = look_.iCellWidth;
     if (c < 1)
-        return {};
+        return;
     const int64_t left = kCellOrigin + x * c;
     const int64_t top = kCellOrigin + y * c;
     if (left + 1 >= image_.width() || top + 1 >= image_.height())
-        return {};
+        return;
     const QRgb color = look_.colors[state & (kStateCount - 1)];
     if (look_.bRectangle) {
         for (int64_t row = top + 1; row < top + c; ++row)
             FillRow(image_, row, left + 1, left + c, color);
-        return Clipped(image_, left + 1, top + 1, c - 1, c - 1);
+        return;
     }
     // The ellipse's corners keep what the picture showed there.
     for (size_t row = 0; row < ellipseSpans_.size(); ++row) {
         const auto [from, to] = ellipseSpans_[row];
         FillRow(image_, top + 2 + static_cast<int64_t>(row), left + 2 + from, left + 2 + to, color);
     }
-    return Clipped(image_, left + 2, top + 2, c - 3, c - 3);
 }
 
 } // namespace vellicor

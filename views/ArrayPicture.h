@@ -14,10 +14,10 @@
 #include "engine/Automaton.h"
 
 #include <QImage>
-#include <QRect>
 
 #include <array>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace vellicor {
@@ -36,15 +36,15 @@ inline constexpr int kCellOrigin = 10;
 class ArrayPicture {
 public:
     // Brings the picture up to date with the cells; incremental allows drawing only the changed
-    // cells (it is honoured only when nothing else changed). Returns the area that changed.
-    QRect Update(const Automaton& a, QSize size, const ArrayLook& look, bool incremental);
+    // cells (it is honoured only when nothing else changed).
+    void Update(const Automaton& a, QSize size, const ArrayLook& look, bool incremental);
 
     const QImage& Image() const { return image_; }
 
 private:
     void DrawAll(const Automaton& a);
     void DrawGrid();
-    QRect DrawCell(int x, int y, uint8_t state);
+    void DrawCell(int x, int y, uint8_t state);
     void MakeEllipse();
 
     QImage image_;

@@ -7,6 +7,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vellicor {
@@ -33,15 +34,15 @@ QRect ArrayView::HighlightRect() const
 {
     const Selection& s = sources_.selection;
     const int64_t c = sources_.cells.iCellWidth;
-    int64_t x = 0, y = 0, w = 0, h = 0;
-    if (s.bCellHighlight != 0) {
-        x = s.iPointX, y = s.iPointY, w = 1, h = 1;
-    } else if (s.bRectHighlight != 0) {
-        x = s.iSelStartX, y = s.iSelStartY;
-        w = int64_t{s.iSelEndX} - s.iSelStartX + 1;
-        h = int64_t{s.iSelEndY} - s.iSelStartY + 1;
-    }
-    if (c < 1 || w <= 0 || h <= 0)
+    if (c < 1 || (s.bCellHighlight == 0 && s.bRectHighlight == 0))
+        return {};
+    // The first cell and the cell count across and down.
+    const bool point = s.bCellHighlight != 0;
+    const int64_t x = point ? s.iPointX : s.iSelStartX;
+    const int64_t y = point ? s.iPointY : s.iSelStartY;
+    const int64_t w = point ? 1 : int64_t{s.iSelEndX} - s.iSelStartX + 1;
+    const int64_t h = point ? 1 : int64_t{s.iSelEndY} - s.iSelStartY + 1;
+    if (w <= 0 || h <= 0)
         return {};
     const QRect area(0, 0, width(), height());
     // Kept within 32 bits before QRect sees it; anything past the view is cut off anyway.

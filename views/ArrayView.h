@@ -42,9 +42,6 @@ class ArrayView : public QWidget {
 public:
     ArrayView(const ArraySources& sources, ArrayMouse mouse, QWidget* parent = nullptr);
 
-    // The highlighted area in view pixels; empty when nothing is highlighted.
-    QRect HighlightRect() const;
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -54,6 +51,8 @@ protected:
 
 private:
     ArrayLook Look() const;
+    // The highlighted area in view pixels; empty when nothing is highlighted.
+    QRect HighlightRect() const;
     // A pitch below 1 gives the cells no place at all: every point is off the cells, so a left
     // click anywhere runs the next generations, as on the margin, and a right click does nothing.
     std::pair<int32_t, int32_t> CellAt(const QMouseEvent& event) const;
