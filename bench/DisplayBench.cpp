@@ -1,7 +1,8 @@
 // What a person waits for and what they watch: the start-up time of fresh processes of the
-// program to the first paint of its main window, against an empty Qt window; and how many
-// generations per second a continuous run shows with every view open, against the same run with
-// nothing to paint.
+// program to the first paint of its main window, against an empty Qt window; how many
+// generations per second a continuous run shows with every view open (the Array window with its
+// dynamic cells among them), against the same run with nothing to paint; and what the Array
+// window's repaint after each generation takes of such a frame.
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
@@ -100,6 +101,23 @@ void ShownRun(benchmark::State& state, Bench& bench)
     state.SetItemsProcessed(state.iterations() * kGenerationsPerRun);
 }
 
+// Each generation followed by the Array window's repaint alone: the changed cells drawn into its
+// picture and the picture put on the screen.
+void ArrayWindowRun(benchmark::State& state, Bench& bench)
+{
+    Automaton& a = bench.program.GetModel().automaton;
+    QWidget* view = bench.program.ArrayWindowFrame()->View();
+    a.bIncrementalPaint = 1;
+    for (auto _ : state) {
+        a.iIterLimit = a.iLevel + kGenerationsPerRun;
+        for (int i = 0; i < kGenerationsPerRun; ++i) {
+            ComputeNextGeneration(a);
+            view->repaint();
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * kGenerationsPerRun);
+}
+
 void EngineAlone(benchmark::State& state, Bench& bench)
 {
     Automaton& a = bench.program.GetModel().automaton;
@@ -150,6 +168,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("continuous-display", ShownRun, std::ref(bench))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("continuous-array-window", ArrayWindowRun, std::ref(bench))
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("continuous-engine-alone", EngineAlone, std::ref(bench))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
@@ -167,5 +188,11 @@ int main(int argc, char** argv)
     const double alone = reporter.Rate("continuous-engine-alone");
     if (shown > 0.0 && alone > 0.0)
         std::printf("continuous: %.0f generations/s (engine alone %.0f generations/s)\n", shown, alone);
+    const double arrayOnly = reporter.Rate("continuous-array-window");
+    if (shown > 0.0 && alone > 0.0 && arrayOnly > 0.0) {
+        const double paint = 1.0 / arrayOnly - 1.0 / alone; // seconds per generation
+        std::printf("array window: %.1f us per generation's repaint, %.0f%% of a continuous frame (cells of %d pixels)\n",
+                    paint * 1e6, 100.0 * paint * shown, bench.program.GetModel().cells.iCellWidth);
+    }
     return 0;
 }

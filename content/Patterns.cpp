@@ -228,10 +228,10 @@ EditOutcome PlaceLifePattern(Automaton& a, Selection& s, const LifePattern& patt
 {
     const int64_t px = s.iPointX;
     const int64_t py = s.iPointY;
-    // The mouse only marks live cells; a point left elsewhere (the record's start value, a size
-    // change since) is measured the same way, and a negative one is refused outright, so the box
-    // always lies inside the array.
-    if (px < 0 || py < 0 || EffectiveMaxHor(a) - px < pattern.iBoxWidth || EffectiveMaxVer(a) - py < pattern.iBoxHeight)
+    // The mouse only marks live cells; a point left elsewhere (a size change since) is measured
+    // the same way, and one on or before the ring (the record's start value (0, 0)) is refused
+    // outright, so the box always lies on live cells.
+    if (px < 1 || py < 1 || EffectiveMaxHor(a) - px < pattern.iBoxWidth || EffectiveMaxVer(a) - py < pattern.iBoxHeight)
         return EditOutcome::kObjectOverlaps;
     const int x0 = static_cast<int>(px);
     const int y0 = static_cast<int>(py);

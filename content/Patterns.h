@@ -58,8 +58,8 @@ const LifePattern* FindLifePattern(int32_t command);
 // array, the figure, the geometry. bIncrementalPaint is cleared even when refused.
 EditOutcome PlaceSpecialPattern(Automaton& a, const SpecialPattern& pattern, const ResetHook& resetAutomaton);
 
-// kObjectOverlaps when the box would reach past the last live column or row from the marked point
-// (nothing changed, the point stays marked); otherwise the box cleared, the figure drawn, the
+// kObjectOverlaps when the box would reach past the last live column or row from the marked point,
+// or when the point is not a live cell (nothing changed, the point stays marked); otherwise the box cleared, the figure drawn, the
 // geometry, and the point's highlight off. Level and counters go on.
 EditOutcome PlaceLifePattern(Automaton& a, Selection& s, const LifePattern& pattern);
 

@@ -37,6 +37,7 @@ MainFrame::MainFrame(const MenuTable& englishBar, const MenuTable& frenchBar, Me
     client_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     client_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     client_->viewport()->installEventFilter(this);
+    client_->viewport()->setCursor(Qt::CrossCursor); // the cursor of every window of the program
     layout_->addWidget(client_);
 
     InstallAccelerators(ACCELERATORS_1, *this, [this](int id) { OnAccelerator(id); });

@@ -4,9 +4,33 @@
 #include "resources/Messages.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace vellicor {
+
+namespace {
+
+QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+// A pattern that matches whatever the case of the letters ("*.txt" lists A.TXT and b.Txt), and
+// "*.*" for every file, as it always meant, names without a dot included.
+QString CaseFreePattern(std::string_view pattern)
+{
+    if (pattern == "*.*")
+        return QStringLiteral("*");
+    QString free;
+    for (const QChar c : FromUtf8(pattern)) {
+        if (c.isLetter() && c.toLower() != c.toUpper())
+            free += QLatin1Char('[') + c.toLower() + c.toUpper() + QLatin1Char(']');
+        else
+            free += c;
+    }
+    return free;
+}
+
+} // namespace
 
 QtUserPrompts::QtUserPrompts(QWidget* owner) : owner_(owner) {}
 
@@ -40,6 +64,30 @@ int QtUserPrompts::MessageBox(std::string_view text, MessageStyle style)
     default:
         return retryCancel ? kIdCancel : kIdOk;
     }
+}
+
+std::optional<std::string> QtUserPrompts::ChooseFile(const FileDialogRequest& request)
+{
+    QFileDialog dialog(Parent());
+    // Qt's own dialog on every desktop: only there do the patterns below list names regardless
+    // of case, and only there can the list show the old type names while matching with them.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const bool save = request.kind == FileDialogRequest::Kind::Save;
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    QStringList filters;
+    // With the details hidden the list shows the text before the last parentheses, which hold
+    // the patterns that match.
+    for (const FileFilter& filter : request.filters)
+        filters << FromUtf8(filter.label) + QStringLiteral(" (") + CaseFreePattern(filter.pattern) + QLatin1Char(')');
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(FromUtf8(request.defaultExtension));
+    if (!request.proposedName.empty())
+        dialog.selectFile(QFile::decodeName(request.proposedName.c_str()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
 
 int QtUserPrompts::RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure)

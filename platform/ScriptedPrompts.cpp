@@ -302,6 +302,11 @@ void ScriptedPrompts::QueueDialogAnswer(DialogAnswer answer)
     queue_.emplace_back(std::move(answer));
 }
 
+void ScriptedPrompts::QueueFileAnswer(std::optional<std::string> path)
+{
+    queue_.emplace_back(FileAnswer{std::move(path)});
+}
+
 int ScriptedPrompts::MessageBox(std::string_view text, MessageStyle style)
 {
     PromptRecord record;
@@ -321,7 +326,7 @@ int ScriptedPrompts::MessageBox(std::string_view text, MessageStyle style)
             problems_.push_back("message box given the answer " + std::to_string(answer) + ": " + record.text);
         }
     } else {
-        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "a dialog answer queued") +
+        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "another kind of answer queued") +
                             " for the message box: " + record.text);
     }
     log_.push_back(record);
@@ -344,7 +349,7 @@ int ScriptedPrompts::RunDialog(const DialogTemplate& dialog, int iLanguage, Dial
         answer = std::move(std::get<DialogAnswer>(queue_.front()));
         queue_.pop_front();
     } else {
-        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "a message answer queued") +
+        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "another kind of answer queued") +
                             " for the dialog " + log_[index].text);
     }
     PromptRecord record = log_[index];
@@ -352,6 +357,24 @@ int ScriptedPrompts::RunDialog(const DialogTemplate& dialog, int iLanguage, Dial
     record.answer = scripted.Run(answer ? &*answer : nullptr, record);
     log_[index] = std::move(record);
     return log_[index].answer;
+}
+
+std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& request)
+{
+    PromptRecord record;
+    record.kind = PromptRecord::Kind::File;
+    record.text = request.proposedName;
+    std::optional<std::string> path;
+    if (!queue_.empty() && std::holds_alternative<FileAnswer>(queue_.front())) {
+        path = std::move(std::get<FileAnswer>(queue_.front()).path);
+        queue_.pop_front();
+    } else {
+        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "another kind of answer queued") +
+                            " for the file dialog proposing \"" + record.text + "\"");
+    }
+    record.answer = path ? kIdOk : kIdCancel;
+    log_.push_back(std::move(record));
+    return path;
 }
 
 } // namespace vellicor

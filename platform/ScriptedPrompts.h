@@ -7,7 +7,8 @@
 //   - a message box with no answer queued gets kIdOk, or kIdCancel for a Retry/Cancel question,
 //     so a Retry loop always ends;
 //   - a dialog still open when its actions run out is sent Cancel, and if it stays open even
-//     then, it ends with -1.
+//     then, it ends with -1;
+//   - a file dialog with no answer queued is cancelled.
 
 #include "platform/UserPrompts.h"
 
@@ -44,8 +45,10 @@ private:
 };
 
 struct PromptRecord {
-    enum class Kind { Message, Dialog } kind = Kind::Message;
-    std::string text;  // the message, or the name of the template opened ("DIALOG_STEP_FR")
+    enum class Kind { Message, Dialog, File } kind = Kind::Message;
+    // The message, the name of the template opened ("DIALOG_STEP_FR"), or the name a file dialog
+    // proposed.
+    std::string text;
     MessageStyle style = MessageStyle::OkExclamation;
     int answer = 0;    // what the program got back
     // Dialogs: the controls' texts after the procedure's initialisation (ids other than the
@@ -61,16 +64,22 @@ class ScriptedPrompts : public UserPrompts {
 public:
     void QueueMessageAnswer(int answer);
     void QueueDialogAnswer(DialogAnswer answer);
+    // The path a file dialog returns; nothing is Cancel.
+    void QueueFileAnswer(std::optional<std::string> path);
 
     int MessageBox(std::string_view text, MessageStyle style) override;
     int RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure) override;
+    std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
 
     const std::vector<PromptRecord>& Log() const { return log_; }
     const std::vector<std::string>& Problems() const { return problems_; }
     std::size_t PendingAnswers() const { return queue_.size(); }
 
 private:
-    std::deque<std::variant<int, DialogAnswer>> queue_;
+    struct FileAnswer {
+        std::optional<std::string> path;
+    };
+    std::deque<std::variant<int, DialogAnswer, FileAnswer>> queue_;
     std::vector<PromptRecord> log_;
     std::vector<std::string> problems_;
 };

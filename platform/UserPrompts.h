@@ -6,10 +6,22 @@
 #include "platform/DialogControls.h"
 #include "resources/BilingualText.h"
 #include "resources/DialogTemplate.h"
+#include "resources/FileFilter.h"
 
+#include <optional>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace vellicor {
+
+// What a file dialog asks for: a file to open (it must exist) or a name to save under.
+struct FileDialogRequest {
+    enum class Kind { Open, Save } kind = Kind::Open;
+    std::span<const FileFilter> filters; // the first is preselected
+    std::string_view defaultExtension;   // added to a name typed without one
+    std::string proposedName;            // shown at the start; empty for none
+};
 
 class UserPrompts {
 public:
@@ -22,6 +34,9 @@ public:
     // Opens the dialog modally, as its French twin unless iLanguage is 1, runs the procedure and
     // returns the result given to EndDialog, or -1 when the dialog could not be shown.
     virtual int RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure) = 0;
+
+    // The path chosen (in the file system's encoding), or nothing when the person cancelled.
+    virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
 
     // The message in the language of iLanguage.
     int ShowMessage(const BilingualText& text, int iLanguage, MessageStyle style)

@@ -2,6 +2,7 @@
 // Messages of the array content: figures that do not fit, selection files, the array size.
 
 #include "resources/BilingualText.h"
+#include "resources/FileFilter.h"
 
 namespace vellicor {
 
@@ -20,5 +21,14 @@ inline constexpr BilingualText kCellsAdjustedMessage{
     "Array dimensions exceed the current window size. The cell dimensions will be automatically adjusted.\n",
     "Les dimensions de la matrice excèdent la taille de la fenêtre courante. La dimension des cellules sera "
     "ajustée automatiquement.\n"};
+
+// The file dialogs of the selection files (Selection / Load and Save): the same French type names
+// in both languages, the first preselected, and "txt" added to a name typed without extension.
+inline constexpr FileFilter kSelectionFileFilters[] = {
+    {"Fichiers Texte (*.TXT)", "*.txt"},
+    {"Fichiers ASCII (*.ASC)", "*.asc"},
+    {"Tous les fichiers (*.*)", "*.*"},
+};
+inline constexpr std::string_view kSelectionFileExtension = "txt";
 
 } // namespace vellicor

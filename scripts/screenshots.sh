@@ -45,3 +45,30 @@ XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
      xdotool mousemove 440 30 click 1; sleep 2; import -window root \"$shot\"; kill \$p"
 rm -rf "$config"
 echo "$shot"
+
+# The Array window as a person works in it, in both languages: ellipse cells, the Octogon run a
+# few generations, cells cycled to other states with the right button, and a rectangle selected
+# by a drag; then the Selection menu with the rectangle's commands. Cell (x, y) of the default
+# window on this screen has its centre at (153 + 18 x, 93 + 18 y).
+for language in en fr; do
+    config=$(mktemp -d)
+    mkdir -p "$config/vellicor"
+    printf '[Vellicor]\nbRectangle=0\n' > "$config/vellicor/VLR.INI"
+    [ "$language" = fr ] && printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
+    shot="$out/vellicor-$language-array.png"
+    menuShot="$out/vellicor-$language-array-selection-menu.png"
+    menu=175
+    [ "$language" = fr ] && menu=217
+    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5;
+         xdotool key ctrl+o; sleep 0.3; for i in 1 2 3; do xdotool key ctrl+n; sleep 0.3; done
+         for cell in '3 10' '4 10' '4 10' '5 10' '5 10' '5 10' '10 3' '11 3' '11 3'; do
+             set -- \$cell; xdotool mousemove \$((153 + 18 * \$1)) \$((93 + 18 * \$2)) click 3; sleep 0.1
+         done
+         xdotool mousemove 225 165 mousedown 1 sleep 0.2 mousemove 279 237 sleep 0.2 mouseup 1; sleep 1;
+         import -window root \"$shot\"; xdotool mousemove $menu 8 click 1; sleep 1;
+         import -window root \"$menuShot\"; kill \$p"
+    rm -rf "$config"
+    echo "$shot"
+    echo "$menuShot"
+done

@@ -31,6 +31,7 @@ inline constexpr int kZoomX4 = 142;
 inline constexpr int kZoomX5 = 150;
 inline constexpr int kMosaicBrush = 160;
 inline constexpr int kMosaicWhole = 161;
+inline constexpr int kWindowArray = 167;
 inline constexpr int kWindowMultiBitmap = 169;
 inline constexpr int kCopyMultiBitmap = 174;
 inline constexpr int kContinuous = 177;

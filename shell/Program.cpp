@@ -49,6 +49,8 @@ void Program::CreateMainWindow()
     });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
+    arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
+    selectionCommands_ = std::make_unique<SelectionCommands>(model_, selection_, prompts_, *frame_, *arrayWindow_);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -71,6 +73,8 @@ void Program::CreateMainWindow()
     windows_->CreateIconBar();
     windows_->CreateBitmapWindow();
     windows_->CreateInfoWindow();
+    if (settings.bMatrixWindowOn != 0)
+        arrayWindow_->Create(false);
     state_.bMatrixOpen = settings.bMatrixWindowOn;
     state_.bMosaicOpen = settings.bMosaicWindowOn;
     state_.bMultiBitmapOpen = settings.bMultiBitmapWindowOn;
@@ -84,6 +88,9 @@ void Program::SetInitialMarks()
         frame_->CheckMenuItem(id, true);
     for (int id : {command::kCopyMosaic, command::kCopyArray, command::kCopyMultiBitmap})
         frame_->EnableMenuItem(id, false);
+    // Nothing is selected yet: without this a Life pattern could be stamped at the record's
+    // point (0, 0), partly into the border ring, before the Array window was ever opened.
+    arrayWindow_->ShowSelectionEvent(SelectionEvent::kArrayWindowCreated);
     const bool english = IsEnglish(model_.settings.iLanguage);
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
@@ -99,7 +106,8 @@ void Program::ShowMessage(const BilingualText& text)
 void Program::WndProc(int command)
 {
     if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
-        RunHelpCommand(command) || windows_->RunCommand(command))
+        RunHelpCommand(command) || windows_->RunCommand(command) || arrayWindow_->RunCommand(command) ||
+        selectionCommands_->RunCommand(command))
         return;
     switch (command) {
     case command::kNext: processing_->Next(); break;
@@ -231,9 +239,13 @@ bool Program::RunHelpCommand(int command)
 
 void Program::SaveSettingsFile()
 {
-    // The Array, Mosaic and Multi-bitmap windows do not exist yet: the settings' own rectangles
-    // stand for them.
-    const WindowPlacement windows;
+    // The Mosaic and Multi-bitmap windows do not exist yet: the settings' own rectangles stand
+    // for them.
+    WindowPlacement windows;
+    if (const ChildFrame* array = arrayWindow_->Frame(); array != nullptr && state_.bMatrixOpen != 0) {
+        const WindowRect r = array->Rect();
+        windows.matrix = LayoutRect{r.x, r.y, r.width, r.height};
+    }
     if (SaveSettings(model_, windows, settingsPath_) != SaveOutcome::Saved)
         ShowMessage(kWriteErrorMessage); // never a silent loss of what the person meant to keep
 }

@@ -6,8 +6,10 @@
 #include "content/Selection.h"
 #include "resources/BilingualText.h"
 #include "platform/MainFrame.h"
+#include "shell/ArrayWindow.h"
 #include "shell/ChildWindows.h"
 #include "shell/ProcessingCommands.h"
+#include "shell/SelectionCommands.h"
 #include "shell/settings/Settings.h"
 #include "views/StateBrushes.h"
 
@@ -58,6 +60,7 @@ public:
     ChildFrame* InfoWindow() const { return windows_->Info(); }
     ChildFrame* BitmapWindow() const { return windows_->Bitmap(); }
     ChildFrame* ZoomWindow() const { return windows_->Zoom(); }
+    ChildFrame* ArrayWindowFrame() const { return arrayWindow_->Frame(); }
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
 
 private:
@@ -84,6 +87,8 @@ private:
     std::unique_ptr<MainFrame> frame_;
     std::unique_ptr<ProcessingCommands> processing_;
     std::unique_ptr<ChildWindows> windows_;
+    std::unique_ptr<ArrayWindow> arrayWindow_;
+    std::unique_ptr<SelectionCommands> selectionCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
 };
 

@@ -13,6 +13,7 @@ BitmapView::BitmapView(const Automaton& automaton, const uint32_t* crStateColor,
     // Each paint draws the whole image over the same pixels; nothing else needs erasing.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAutoFillBackground(false);
+    setCursor(Qt::CrossCursor);
 }
 
 void BitmapView::paintEvent(QPaintEvent* /*event*/)

@@ -19,6 +19,7 @@ IconBarView::IconBarView(std::function<void(int)> sendCommand, QWidget* parent)
     for (int i = 0; i < kIconBarIconCount; ++i)
         icons_[static_cast<std::size_t>(i)] = LoadIconResource(kIconBarIconNames[static_cast<std::size_t>(i)]);
     setAttribute(Qt::WA_OpaquePaintEvent); // the ground is painted with the icons
+    setCursor(Qt::CrossCursor);
     // The window's old class name and title; it has no caption to show the title.
     setObjectName(QStringLiteral("IconBar"));
     setWindowTitle(QStringLiteral("IconBar"));

@@ -27,6 +27,7 @@ InfoView::InfoView(const Automaton& automaton, const int32_t& iLanguage, std::fu
     : QWidget(parent), automaton_(automaton), iLanguage_(iLanguage), onDoubleClick_(std::move(onDoubleClick))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
 }
 
 int InfoView::CountLiveCells(const Automaton& a)

@@ -10,6 +10,7 @@ ZoomView::ZoomView(const Automaton& automaton, const uint32_t* crStateColor, QWi
     : QWidget(parent), automaton_(automaton), crStateColor_(crStateColor)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::CrossCursor);
 }
 
 void ZoomView::paintEvent(QPaintEvent* /*event*/)

@@ -1,0 +1,104 @@
+#include "shell/SelectionCommands.h"
+
+#include "content/SelectionFile.h"
+#include "platform/MainFrame.h"
+#include "platform/UserPrompts.h"
+#include "resources/ContentMessages.h"
+#include "shell/ArrayWindow.h"
+
+namespace vellicor {
+
+namespace {
+
+using CellOperation = void (*)(Automaton&, Selection&);
+
+struct RectangleCommand {
+    int command;
+    CellOperation operation;
+};
+
+constexpr RectangleCommand kRectangleCommands[] = {
+    {kCommandZeroState, ZeroStateSelection},         {kCommandIncrement, IncrementSelection},
+    {kCommandDecrement, DecrementSelection},         {kCommandVerticalSymmetry, VerticalSymmetry},
+    {kCommandHorizontalSymmetry, HorizontalSymmetry}, {kCommandCentralSymmetry, CentralSymmetry},
+};
+
+} // namespace
+
+SelectionCommands::SelectionCommands(Model& model, Selection& selection, UserPrompts& prompts, MainFrame& frame,
+                                     ArrayWindow& arrayWindow)
+    : model_(model), selection_(selection), prompts_(prompts), frame_(frame), arrayWindow_(arrayWindow)
+{
+}
+
+bool SelectionCommands::RunCommand(int command)
+{
+    switch (command) {
+    case kCommandSelectionLoad: Load(); return true;
+    case kCommandSelectionSave: Save(); return true;
+    case kCommandCopy:
+        CopySelection(selection_);
+        arrayWindow_.ShowSelectionEvent(SelectionEvent::kCopied);
+        arrayWindow_.Repaint();
+        return true;
+    case kCommandPaste: Paste(); return true;
+    default: break;
+    }
+    for (const RectangleCommand& entry : kRectangleCommands) {
+        if (entry.command == command) {
+            entry.operation(model_.automaton, selection_);
+            frame_.InvalidateClient();
+            return true;
+        }
+    }
+    return false;
+}
+
+void SelectionCommands::ShowMessage(const BilingualText& text)
+{
+    prompts_.ShowMessage(text, model_.settings.iLanguage, MessageStyle::OkExclamation);
+}
+
+void SelectionCommands::Paste()
+{
+    if (PasteSelection(model_.automaton, selection_) == EditOutcome::kObjectOverlaps)
+        ShowMessage(kObjectOverlapsMessage);
+    else
+        frame_.InvalidateClient();
+}
+
+void SelectionCommands::Load()
+{
+    const std::optional<std::string> path = prompts_.ChooseFile(
+        {FileDialogRequest::Kind::Open, kSelectionFileFilters, kSelectionFileExtension, szSelFileName_});
+    if (!path)
+        return;
+    szSelFileName_ = *path;
+    const LoadResult result = LoadSelectionFile(model_.automaton, selection_, *path);
+    if (!result.bLoaded) {
+        ShowMessage(kLoadErrorMessage);
+        return;
+    }
+    // Once each, however many fields were refused: the rest of the file is in the array.
+    if (result.bDataError)
+        ShowMessage(kDataErrorMessage);
+    if (result.bOutsideArray)
+        ShowMessage(kObjectOverlapsMessage);
+    frame_.InvalidateClient();
+}
+
+void SelectionCommands::Save()
+{
+    const std::optional<std::string> path = prompts_.ChooseFile(
+        {FileDialogRequest::Kind::Save, kSelectionFileFilters, kSelectionFileExtension, szSelFileName_});
+    if (!path)
+        return;
+    szSelFileName_ = *path;
+    if (SaveSelection(model_.automaton, selection_, *path) == SaveResult::kWriteError) {
+        ShowMessage(kWriteErrorMessage);
+        return;
+    }
+    arrayWindow_.Repaint(); // the rectangle's highlight is off
+}
+
+} // namespace vellicor

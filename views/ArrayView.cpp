@@ -1,0 +1,119 @@
+#include "views/ArrayView.h"
+
+#include "views/ArrayImage.h"
+#include "views/MouseToCell.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace vellicor {
+
+ArrayView::ArrayView(const ArraySources& sources, ArrayMouse mouse, QWidget* parent)
+    : QWidget(parent), sources_(sources), mouse_(std::move(mouse))
+{
+    setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
+    setCursor(Qt::CrossCursor);
+}
+
+ArrayLook ArrayView::Look() const
+{
+    ArrayLook look;
+    look.iCellWidth = sources_.cells.iCellWidth;
+    look.bDrawGrid = sources_.bDrawGrid != 0;
+    look.bRectangle = sources_.bRectangle != 0;
+    for (int s = 0; s < kStateCount; ++s)
+        look.colors[static_cast<size_t>(s)] = ColorOfStateEntry(sources_.crStateColor[s]).rgb();
+    return look;
+}
+
+QRect ArrayView::HighlightRect() const
+{
+    const Selection& s = sources_.selection;
+    const int64_t c = sources_.cells.iCellWidth;
+    if (c < 1 || (s.bCellHighlight == 0 && s.bRectHighlight == 0))
+        return {};
+    // The first cell and the cell count across and down.
+    const bool point = s.bCellHighlight != 0;
+    const int64_t x = point ? s.iPointX : s.iSelStartX;
+    const int64_t y = point ? s.iPointY : s.iSelStartY;
+    const int64_t w = point ? 1 : int64_t{s.iSelEndX} - s.iSelStartX + 1;
+    const int64_t h = point ? 1 : int64_t{s.iSelEndY} - s.iSelStartY + 1;
+    if (w <= 0 || h <= 0)
+        return {};
+    const QRect area(0, 0, width(), height());
+    // Kept within 32 bits before QRect sees it; anything past the view is cut off anyway.
+    auto px = [](int64_t v) { return static_cast<int>(std::clamp<int64_t>(v, -(1 << 20), 1 << 20)); };
+    return QRect(QPoint(px(kCellOrigin + x * c), px(kCellOrigin + y * c)),
+                 QPoint(px(kCellOrigin + (x + w) * c - 1), px(kCellOrigin + (y + h) * c - 1))) &
+           area;
+}
+
+void ArrayView::paintEvent(QPaintEvent* event)
+{
+    picture_.Update(sources_.automaton, size(), Look(), sources_.automaton.bIncrementalPaint != 0);
+    const QImage& image = picture_.Image();
+    QPainter painter(this);
+    const QRect dirty = event->rect();
+    painter.drawImage(dirty, image, dirty);
+    const QRect highlight = HighlightRect() & dirty;
+    if (!highlight.isEmpty()) {
+        QImage inverted = image.copy(highlight);
+        inverted.invertPixels();
+        painter.drawImage(highlight.topLeft(), inverted);
+    }
+}
+
+void ArrayView::resizeEvent(QResizeEvent* event)
+{
+    sources_.cells.iArrayClientWidth = width();
+    sources_.cells.iArrayClientHeight = height();
+    ComputeCellSize(sources_.cells, sources_.automaton);
+    QWidget::resizeEvent(event);
+}
+
+std::pair<int32_t, int32_t> ArrayView::CellAt(const QMouseEvent& event) const
+{
+    const int32_t c = sources_.cells.iCellWidth;
+    if (c < 1)
+        return {0, 0};
+    // The pixel under a fractional position is the one it falls in.
+    const auto x = static_cast<int32_t>(std::floor(event.position().x()));
+    const auto y = static_cast<int32_t>(std::floor(event.position().y()));
+    const Automaton& a = sources_.automaton;
+    return {MouseToCell(x, c, EffectiveMaxHor(a)), MouseToCell(y, c, EffectiveMaxVer(a))};
+}
+
+void ArrayView::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    if (event->button() != Qt::LeftButton)
+        return;
+    pressed_ = true;
+    const auto [x, y] = CellAt(*event);
+    if (mouse_.leftPress)
+        mouse_.leftPress(x, y);
+}
+
+void ArrayView::mouseReleaseEvent(QMouseEvent* event)
+{
+    event->accept();
+    const auto [x, y] = CellAt(*event);
+    if (event->button() == Qt::LeftButton) {
+        const bool pressedHere = pressed_;
+        pressed_ = false;
+        if (mouse_.leftRelease)
+            mouse_.leftRelease(x, y, pressedHere);
+    } else if (event->button() == Qt::RightButton && mouse_.rightRelease) {
+        mouse_.rightRelease(x, y);
+    }
+}
+
+// The second press of a double click is not a press here: the release that follows sees no press
+// in this window, as the window's old procedure left double clicks to the default handling.
+void ArrayView::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
+
+} // namespace vellicor
