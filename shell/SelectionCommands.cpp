@@ -59,6 +59,16 @@ void SelectionCommands::ShowMessage(const BilingualText& text)
     prompts_.ShowMessage(text, model_.settings.iLanguage, MessageStyle::OkExclamation);
 }
 
+std::optional<std::string> SelectionCommands::ChooseSelectionFile(FileDialogRequest::Kind kind)
+{
+    // One name for Load and Save: the last one chosen by either is proposed again.
+    std::optional<std::string> path =
+        prompts_.ChooseFile({kind, kSelectionFileFilters, kSelectionFileExtension, szSelFileName_});
+    if (path)
+        szSelFileName_ = *path;
+    return path;
+}
+
 void SelectionCommands::Paste()
 {
     if (PasteSelection(model_.automaton, selection_) == EditOutcome::kObjectOverlaps)
@@ -69,11 +79,9 @@ void SelectionCommands::Paste()
 
 void SelectionCommands::Load()
 {
-    const std::optional<std::string> path = prompts_.ChooseFile(
-        {FileDialogRequest::Kind::Open, kSelectionFileFilters, kSelectionFileExtension, szSelFileName_});
+    const std::optional<std::string> path = ChooseSelectionFile(FileDialogRequest::Kind::Open);
     if (!path)
         return;
-    szSelFileName_ = *path;
     const LoadResult result = LoadSelectionFile(model_.automaton, selection_, *path);
     if (!result.bLoaded) {
         ShowMessage(kLoadErrorMessage);
@@ -89,11 +97,9 @@ void SelectionCommands::Load()
 
 void SelectionCommands::Save()
 {
-    const std::optional<std::string> path = prompts_.ChooseFile(
-        {FileDialogRequest::Kind::Save, kSelectionFileFilters, kSelectionFileExtension, szSelFileName_});
+    const std::optional<std::string> path = ChooseSelectionFile(FileDialogRequest::Kind::Save);
     if (!path)
         return;
-    szSelFileName_ = *path;
     if (SaveSelection(model_.automaton, selection_, *path) == SaveResult::kWriteError) {
         ShowMessage(kWriteErrorMessage);
         return;

@@ -4,15 +4,16 @@
 // name last chosen by either is proposed by the next. Cancel in a file dialog changes nothing.
 
 #include "content/Selection.h"
+#include "platform/UserPrompts.h"
 #include "shell/settings/Settings.h"
 
+#include <optional>
 #include <string>
 
 namespace vellicor {
 
 class ArrayWindow;
 class MainFrame;
-class UserPrompts;
 struct BilingualText;
 
 class SelectionCommands {
@@ -28,6 +29,7 @@ private:
     void Save();
     void Paste();
     void ShowMessage(const BilingualText& text);
+    std::optional<std::string> ChooseSelectionFile(FileDialogRequest::Kind kind);
 
     Model& model_;
     Selection& selection_;
