@@ -43,4 +43,13 @@ inline constexpr int kEnglish = 555;
 inline constexpr int kFrench = 556;
 inline constexpr int kWindowInitialise = 502;
 
+// The parameter dialogs.
+inline constexpr int kArrayParameters = 111;
+inline constexpr int kTransitionRules = 112;
+inline constexpr int kPreferences = 113;
+inline constexpr int kArrayFill = 117;
+inline constexpr int kRandomOptions = 185;
+inline constexpr int kStatistics = 212;
+inline constexpr int kNeighbourhood = 241;
+
 } // namespace vellicor::command

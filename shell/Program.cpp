@@ -9,7 +9,11 @@
 #include "resources/DialogTemplates.h"
 #include "resources/MenuTables.h"
 #include "resources/Messages.h"
+#include "resources/ParameterDialogTemplates.h"
+#include "shell/ArrayDialogs.h"
+#include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
+#include "shell/PreferencesDialog.h"
 #include "shell/settings/SettingsFile.h"
 #include "views/MouseToCell.h"
 
@@ -106,7 +110,7 @@ void Program::ShowMessage(const BilingualText& text)
 void Program::WndProc(int command)
 {
     if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
-        RunHelpCommand(command) || windows_->RunCommand(command) || arrayWindow_->RunCommand(command) ||
+        RunParameterDialog(command) || RunHelpCommand(command) || windows_->RunCommand(command) || arrayWindow_->RunCommand(command) ||
         selectionCommands_->RunCommand(command))
         return;
     switch (command) {
@@ -186,6 +190,31 @@ bool Program::RunOptionsCommand(int command)
         return true;
     case command::kEnglish:
     case command::kFrench: ChooseLanguage(command); return true;
+    default: return false;
+    }
+}
+
+bool Program::RunParameterDialog(int command)
+{
+    Automaton& a = model_.automaton;
+    const int32_t iLanguage = model_.settings.iLanguage;
+    // Every one of them but Array fill leaves the views to repaint everything.
+    auto run = [&](const DialogTemplate& dialog, DialogProcedure&& procedure, bool fullRepaint = true) {
+        prompts_.RunDialog(dialog, iLanguage, procedure);
+        if (fullRepaint)
+            a.bIncrementalPaint = 0;
+        frame_->InvalidateClient();
+        return true;
+    };
+    switch (command) {
+    case command::kArrayParameters:
+        return run(DIALOG_ARRAY, ProcArray(model_, [this] { ResetAutomaton(model_); }));
+    case command::kTransitionRules: return run(DIALOG_RULES, ProcParam(a, model_.settings));
+    case command::kPreferences: return run(DIALOG_PREFERENCES, ProcPrefer(model_));
+    case command::kArrayFill: return run(DIALOG_ARRAYFILL, ProcArrayFill(a, model_.content, iLanguage), false);
+    case command::kRandomOptions: return run(DIALOG_RANDOM, ProcRandom(a, model_.content, model_.settings));
+    case command::kStatistics: return run(DIALOG_STAT, ProcStat(a));
+    case command::kNeighbourhood: return run(DIALOG_NEIGHBOURS, ProcNeighbours(a, iLanguage));
     default: return false;
     }
 }

@@ -71,6 +71,7 @@ private:
     bool RunInitializeCommand(int command);
     bool RunOptionsCommand(int command);
     bool RunHelpCommand(int command);
+    bool RunParameterDialog(int command);
     void ChoosePreset(int command);
     void ChooseLanguage(int command);
     void SaveSettingsFile();
