@@ -37,6 +37,9 @@ public:
         }
         for (const auto& [id, state] : states_) {
             record.textsAfterInit[id] = state.text;
+            if (state.checked != 0) {
+                record.checkedAfterInit.insert(id);
+            }
         }
         record.focusAfterInit = focus_;
         record.selectedAfterInit = focus_ != 0 && selected_ == focus_;
@@ -61,6 +64,9 @@ public:
         }
         for (const auto& [id, state] : states_) {
             record.textsAtEnd[id] = state.text;
+            if (state.checked != 0) {
+                record.checkedAtEnd.insert(id);
+            }
         }
         return ended_ ? result_ : -1;
     }

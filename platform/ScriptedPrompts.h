@@ -15,6 +15,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <variant>
 #include <vector>
@@ -53,11 +54,13 @@ struct PromptRecord {
     int answer = 0;    // what the program got back
     // Dialogs: the controls' texts after the procedure's initialisation (ids other than the
     // anonymous labels), the control that then had the focus (0 for none) and whether its whole
-    // text was selected.
+    // text was selected; the check boxes and radio buttons then checked.
     std::map<int, std::string> textsAfterInit;
     int focusAfterInit = 0;
     bool selectedAfterInit = false;
+    std::set<int> checkedAfterInit;
     std::map<int, std::string> textsAtEnd;
+    std::set<int> checkedAtEnd;
 };
 
 class ScriptedPrompts : public UserPrompts {
