@@ -8,7 +8,13 @@
 #include "resources/Messages.h"
 #include "resources/ParameterDialogTemplates.h"
 #include "resources/ParameterMessages.h"
+#include "platform/TemplateDialog.h"
 #include "shell/CommandIds.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
 
 namespace vellicor::test {
 namespace {
@@ -276,6 +282,38 @@ TEST_F(ParameterDialogTest, Preferences)
              EXPECT_EQ(0, A().iChanges);
          }},
     });
+}
+
+// In the font the tests run with (DejaVu Sans here), in both languages: every control lies inside
+// its dialog, shows its whole text, and no two overlap except a frame and what it holds.
+TEST(ParameterDialogLayout, NothingIsClippedOrOverlaps)
+{
+    ScriptedPrompts prompts;
+    DialogProcedure procedure;
+    for (const DialogTemplate* dialogTemplate : {&DIALOG_RULES, &DIALOG_NEIGHBOURS, &DIALOG_STAT, &DIALOG_ARRAY,
+                                                 &DIALOG_ARRAYFILL, &DIALOG_RANDOM, &DIALOG_PREFERENCES}) {
+        for (const bool french : {false, true}) {
+            TemplateDialog dialog(*dialogTemplate, french, procedure, prompts);
+            std::vector<QWidget*> placed;
+            for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                const QString text = child->property("text").toString().remove(QLatin1Char('&'));
+                const std::string what = TemplateName(*dialogTemplate, french) + " " + text.toStdString();
+                EXPECT_TRUE(dialog.rect().contains(child->geometry())) << what;
+                if (qobject_cast<QGroupBox*>(child) != nullptr || child->metaObject() == &QFrame::staticMetaObject)
+                    continue;
+                for (const QWidget* other : placed)
+                    EXPECT_FALSE(child->geometry().intersects(other->geometry()))
+                        << what << " and " << other->property("text").toString().toStdString();
+                placed.push_back(child);
+                const QFontMetrics metrics = child->fontMetrics();
+                if (qobject_cast<QPushButton*>(child) != nullptr)
+                    EXPECT_LE(metrics.horizontalAdvance(text) + 12, child->width()) << what;
+                else if (qobject_cast<QLabel*>(child) != nullptr || qobject_cast<QAbstractButton*>(child) != nullptr)
+                    EXPECT_LE(child->sizeHint().width(), child->width()) << what;
+                EXPECT_LE(metrics.height(), child->height()) << what;
+            }
+        }
+    }
 }
 
 } // namespace
