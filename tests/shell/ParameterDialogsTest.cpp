@@ -9,12 +9,17 @@
 #include "resources/ParameterDialogTemplates.h"
 #include "resources/ParameterMessages.h"
 #include "platform/TemplateDialog.h"
+#include "shell/ArrayDialogs.h"
+#include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
+#include "shell/PreferencesDialog.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+
+#include <variant>
 
 namespace vellicor::test {
 namespace {
@@ -282,6 +287,46 @@ TEST_F(ParameterDialogTest, Preferences)
              EXPECT_EQ(0, A().iChanges);
          }},
     });
+}
+
+// From the keyboard alone, on the real dialogs, shown but not run modally: typing replaces the
+// text selected on opening, Tab goes to the next control, Space ticks a box, Enter is OK, and
+// Escape closes the dialog so that the Enter after it reaches nothing.
+TEST_F(ParameterDialogTest, TheKeyboardAloneFillsThemIn)
+{
+    Start();
+    struct KeyRow {
+        const DialogTemplate& dialog;
+        std::unique_ptr<DialogProcedure> procedure;
+        std::vector<std::variant<const char*, Qt::Key>> keys;
+        std::function<void()> check;
+    };
+    KeyRow rows[] = {
+        {DIALOG_ARRAY, std::make_unique<ProcArray>(M(), [&] { ResetAutomaton(M()); }), {"20", Qt::Key_Tab, "10", Qt::Key_Return},
+         [&] { EXPECT_EQ((std::tuple(21, 11)), std::tuple(A().wMaxHor, A().wMaxVer)); }},
+        {DIALOG_RULES, std::make_unique<ProcParam>(A(), M().settings), {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return},
+         [&] { EXPECT_EQ(499 - 1 - 2, A().iNumAuto[0]); }},
+        {DIALOG_PREFERENCES, std::make_unique<ProcPrefer>(M()),
+         {"-3", Qt::Key_Tab, Qt::Key_Space, Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return},
+         [&] { EXPECT_EQ((std::tuple(-3, 0, 0)), std::tuple(M().cells.iCellWidth, M().settings.bDrawGrid, M().cells.bDynamicCell)); }},
+        {DIALOG_ARRAYFILL, std::make_unique<ProcArrayFill>(A(), M().content, 1), {"3", Qt::Key_Escape, Qt::Key_Return},
+         [&] { EXPECT_EQ(4, M().content.iArrayFillHorMax); }},
+    };
+    for (KeyRow& row : rows) {
+        TemplateDialog dialog(row.dialog, false, *row.procedure, prompts);
+        row.procedure->OnInitDialog(dialog);
+        dialog.show();
+        dialog.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        for (const auto& key : row.keys) {
+            if (std::holds_alternative<const char*>(key))
+                QTest::keyClicks(dialog.focusWidget(), std::get<const char*>(key));
+            else
+                QTest::keyClick(dialog.focusWidget(), std::get<Qt::Key>(key));
+        }
+        row.check();
+    }
+    EXPECT_TRUE(prompts.Log().empty());
 }
 
 // In the font the tests run with (DejaVu Sans here), in both languages: every control lies inside
