@@ -26,7 +26,10 @@ private:
 // OK stores the rectangle and fills the array with it; the run goes on from its level.
 class ProcArrayFill : public DialogProcedure {
 public:
-    ProcArrayFill(Automaton& a, Content& content, int32_t iLanguage) : a_(a), content_(content), iLanguage_(iLanguage) {}
+    ProcArrayFill(Automaton& a, Content& content, int32_t iLanguage)
+        : a_(a), content_(content), iLanguage_(iLanguage)
+    {
+    }
 
     bool OnInitDialog(DialogControls& dialog) override;
     void OnCommand(DialogControls& dialog, int id, int notification) override;

@@ -110,8 +110,8 @@ void Program::ShowMessage(const BilingualText& text)
 void Program::WndProc(int command)
 {
     if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
-        RunParameterDialog(command) || RunHelpCommand(command) || windows_->RunCommand(command) || arrayWindow_->RunCommand(command) ||
-        selectionCommands_->RunCommand(command))
+        RunParameterDialog(command) || RunHelpCommand(command) || windows_->RunCommand(command) ||
+        arrayWindow_->RunCommand(command) || selectionCommands_->RunCommand(command))
         return;
     switch (command) {
     case command::kNext: processing_->Next(); break;

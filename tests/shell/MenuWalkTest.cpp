@@ -7,6 +7,8 @@
 
 #include <QDateTime>
 #include <QFileInfo>
+
+#include <sstream>
 #include <QAction>
 
 namespace vellicor::test {
@@ -35,11 +37,11 @@ protected:
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
         const QFileInfo file(QString::fromStdString(SettingsPath()));
-        std::string seen = std::to_string(prompts.Log().size()) + " " + std::to_string(paints) + " " +
-                           file.lastModified().toString(Qt::ISODateWithMs).toStdString();
+        std::ostringstream seen;
+        seen << prompts.Log().size() << ' ' << paints << ' ' << file.lastModified().toMSecsSinceEpoch();
         for (const auto& [id, item] : program->Frame().GetMenuState().items)
-            seen += " " + std::to_string(id) + (item.checked ? "c" : "") + (item.grayed ? "g" : "");
-        return seen;
+            seen << ' ' << id << (item.checked ? "c" : "") << (item.grayed ? "g" : "");
+        return seen.str();
     }
 
     // Chooses every item of the bar shown, by id, so the language items, which change the bar,

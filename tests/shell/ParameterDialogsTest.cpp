@@ -36,10 +36,10 @@ std::string Seen(const T&... values)
 
 std::string Marks(const std::set<int>& ids)
 {
-    std::string text;
+    std::ostringstream text;
     for (int id : ids)
-        text += (text.empty() ? "" : ",") + std::to_string(id);
-    return text;
+        text << (id == *ids.begin() ? "" : ",") << id;
+    return text.str();
 }
 
 // The control that had the focus after the opening, starred when its whole text was selected.
@@ -215,17 +215,17 @@ TEST_F(ParameterDialogTest, NeighbourhoodPresetsAndModesActAtOnceTypedValuesOnOk
 
 TEST_F(ParameterDialogTest, StatisticsShowCountsAndDensities)
 {
-    // Count and density of states 0, 1 and 15.
+    // Count and density of states 0, 1 and 15; a density is right-aligned in five characters.
+    using namespace stat_dialog;
     Play(kStatistics, DIALOG_STAT, [&](const PromptRecord& r) {
-        std::string seen;
-        for (int s : {0, 1, 15})
-            seen += r.textsAfterInit.at(stat_dialog::CountId(s)) + "/" + r.textsAfterInit.at(stat_dialog::DensityId(s)) + " ";
-        return seen;
+        auto at = [&](int id) { return r.textsAfterInit.at(id); };
+        return Seen(at(CountId(0)), at(DensityId(0)), at(CountId(1)), at(DensityId(1)), at(CountId(15)),
+                    at(DensityId(15)));
     }, {
-        {"the Standard figure", DialogAnswer().Click(kIdOk), {}, 1, "165/ 0.98 4/ 0.02 0/ 0.00 "},
-        {"after Null; Escape closes it too", DialogAnswer().Click(kIdCancel), {}, 0, "169/ 1.00 0/ 0.00 0/ 0.00 ",
+        {"the Standard figure", DialogAnswer().Click(kIdOk), {}, 1, "165  0.98 4  0.02 0  0.00"},
+        {"after Null; Escape closes it too", DialogAnswer().Click(kIdCancel), {}, 0, "169  1.00 0  0.00 0  0.00",
          [&] { Command(kNull); }},
-        {"no live cell: densities 0, not 0 / 0", DialogAnswer().Click(kIdOk), {}, 1, "0/ 0.00 0/ 0.00 0/ 0.00 ",
+        {"no live cell: densities 0, not 0 / 0", DialogAnswer().Click(kIdOk), {}, 1, "0  0.00 0  0.00 0  0.00",
          [&] { A().wMaxVer = 1; ResetAutomaton(M()); }},
     });
 }
@@ -290,10 +290,11 @@ TEST(ParameterDialogLayout, NothingIsClippedOrOverlaps)
                     EXPECT_FALSE(child->geometry().intersects(other->geometry())) << what;
                 placed.push_back(child);
                 const QFontMetrics metrics = child->fontMetrics();
-                if (qobject_cast<QPushButton*>(child) != nullptr)
-                    EXPECT_LE(metrics.horizontalAdvance(text) + 12, child->width()) << what;
-                else if (qobject_cast<QLabel*>(child) != nullptr || qobject_cast<QAbstractButton*>(child) != nullptr)
-                    EXPECT_LE(child->sizeHint().width(), child->width()) << what;
+                const bool showsText = qobject_cast<QLabel*>(child) != nullptr || qobject_cast<QAbstractButton*>(child);
+                const int needed = qobject_cast<QPushButton*>(child) != nullptr ? metrics.horizontalAdvance(text) + 12
+                                   : showsText                                  ? child->sizeHint().width()
+                                                                                : 0;
+                EXPECT_LE(needed, child->width()) << what;
                 EXPECT_LE(metrics.height(), child->height()) << what;
             }
         }
