@@ -55,14 +55,13 @@ protected:
             QAction* item = bar.Item(id);
             if (id == kQuit)
                 continue;
-            QWidget* view = program->ArrayWindowFrame()->View();
             const int c = program->GetModel().cells.iCellWidth;
             auto cell = [c](int xy) { return QPoint(10 + xy * c + c / 2, 10 + xy * c + c / 2); };
             if (!item->isEnabled())
-                QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, cell(3));
+                QTest::mouseClick(program->ArrayWindowFrame()->View(), Qt::LeftButton, Qt::NoModifier, cell(3));
             if (!item->isEnabled()) {
-                QTest::mousePress(view, Qt::LeftButton, Qt::NoModifier, cell(2));
-                QTest::mouseRelease(view, Qt::LeftButton, Qt::NoModifier, cell(4));
+                QTest::mousePress(program->ArrayWindowFrame()->View(), Qt::LeftButton, Qt::NoModifier, cell(2));
+                QTest::mouseRelease(program->ArrayWindowFrame()->View(), Qt::LeftButton, Qt::NoModifier, cell(4));
             }
             const bool mayDoNothing = item->isChecked() || kMayDoNothingYet.contains(id);
             const bool grayed = !item->isEnabled();
