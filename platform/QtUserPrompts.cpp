@@ -4,6 +4,7 @@
 #include "resources/Messages.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -88,6 +89,20 @@ std::optional<std::string> QtUserPrompts::ChooseFile(const FileDialogRequest& re
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+void QtUserPrompts::EditCustomColors(std::span<uint32_t, kCustomColorCount> colors)
+{
+    // Qt's own chooser: a desktop's native one may have no custom colours at all.
+    for (std::size_t i = 0; i < kCustomColorCount; ++i)
+        QColorDialog::setCustomColor(static_cast<int>(i), QColor(colors[i] & 0xFF, (colors[i] >> 8) & 0xFF,
+                                                                 (colors[i] >> 16) & 0xFF));
+    QColorDialog::getColor(QColor(0x80, 0x80, 0x80), Parent(), QString(), QColorDialog::DontUseNativeDialog);
+    for (std::size_t i = 0; i < kCustomColorCount; ++i) {
+        const QColor color = QColorDialog::customColor(static_cast<int>(i));
+        colors[i] = static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
+                    static_cast<uint32_t>(color.blue()) << 16;
+    }
 }
 
 int QtUserPrompts::RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure)

@@ -213,6 +213,7 @@ QWidget* TemplateDialog::CreateControl(const DialogControl& control)
     case ControlKind::HorizontalScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setRange(0, 0);
+        bar->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved by the arrows, Page and Home / End keys
         return bar;
     }
     }
