@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace vellicor {
 
 QImage MosaicPattern(const QImage& tile, int32_t iMosaicMode)
@@ -29,28 +31,37 @@ MosaicView::MosaicView(const Automaton& automaton, const uint32_t* crStateColor,
     setCursor(Qt::CrossCursor);
 }
 
-void MosaicView::Draw(QPainter& painter)
+const QImage& MosaicView::Render()
 {
-    // A texture brush repeats its image from the painter's origin, the client's top-left corner:
-    // whole tiles edge to edge, the last row and column cut by the edge.
+    // Whole patterns edge to edge from the top-left corner, the last row and column cut by the
+    // edge: each line is its pattern line copied across. The image is kept for the next paint,
+    // which overwrites every pixel of it.
     const QImage pattern = MosaicPattern(RenderArrayTile(automaton_, crStateColor_), iMosaicMode_);
-    painter.fillRect(rect(), pattern.isNull() ? QBrush(Qt::white) : QBrush(pattern));
+    if (picture_.size() != size())
+        picture_ = size().isEmpty() ? QImage() : QImage(size(), QImage::Format_RGB32);
+    if (picture_.isNull() || pattern.isNull()) {
+        picture_.fill(Qt::white);
+        return picture_;
+    }
+    const int patternWidth = pattern.width();
+    for (int y = 0; y < picture_.height(); ++y) {
+        const auto* from = reinterpret_cast<const QRgb*>(pattern.constScanLine(y % pattern.height()));
+        auto* line = reinterpret_cast<QRgb*>(picture_.scanLine(y));
+        for (int x = 0; x < picture_.width(); x += patternWidth)
+            std::copy(from, from + std::min(patternWidth, picture_.width() - x), line + x);
+    }
+    return picture_;
+}
+
+QImage MosaicView::Picture()
+{
+    return Render().copy();
 }
 
 void MosaicView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    Draw(painter);
-}
-
-QImage MosaicView::Picture()
-{
-    if (size().isEmpty())
-        return {};
-    QImage picture(size(), QImage::Format_RGB32);
-    QPainter painter(&picture);
-    Draw(painter);
-    return picture;
+    painter.drawImage(0, 0, Render());
 }
 
 void MosaicView::mouseDoubleClickEvent(QMouseEvent* /*event*/)

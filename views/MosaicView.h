@@ -12,8 +12,6 @@
 #include <cstdint>
 #include <functional>
 
-class QPainter;
-
 namespace vellicor {
 
 inline constexpr int kMosaicBrushSide = 8;
@@ -34,12 +32,13 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
-    void Draw(QPainter& painter);
+    const QImage& Render();
 
     const Automaton& automaton_;
     const uint32_t* crStateColor_;
     const int32_t& iMosaicMode_;
     std::function<void()> onDoubleClick_;
+    QImage picture_;
 };
 
 } // namespace vellicor
