@@ -3,6 +3,8 @@
 
 #include "tests/shell/ProgramFixture.h"
 
+#include "platform/TemplateDialog.h"
+#include "resources/DialogTemplates.h"
 #include "shell/CommandIds.h"
 
 namespace vellicor::test {
@@ -74,6 +76,23 @@ TEST_F(ColorsDialogTest, ASavedColourIsThereAfterARestart)
     EXPECT_EQ(0x4D00FFu, Palette()[1]);
     const QImage mosaic = program->MosaicWindow()->View()->grab().toImage();
     EXPECT_EQ(QColor(255, 0, 77), mosaic.pixelColor(6, 6)) << "a cell of the Standard figure";
+}
+
+// The real dialog: each scroll bar is a tab stop, and its keys move it as the old controls did.
+TEST(ColorsDialogKeys, ArrowsPagesHomeAndEndGiveTheirScrollCodes)
+{
+    ScriptedPrompts prompts;
+    std::vector<ScrollCode> codes;
+    CallbackProcedure procedure;
+    procedure.scroll = [&codes](DialogControls&, int, ScrollCode code, int) { codes.push_back(code); };
+    TemplateDialog dialog(DIALOG_COLORS, true, procedure, prompts);
+    QWidget* green = dialog.Control(501);
+    EXPECT_TRUE(green->focusPolicy() & Qt::TabFocus);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End})
+        QTest::keyClick(green, key);
+    EXPECT_EQ((std::vector<ScrollCode>{ScrollCode::LineLeft, ScrollCode::LineRight, ScrollCode::PageLeft,
+                                       ScrollCode::PageRight, ScrollCode::Left, ScrollCode::Right}),
+              codes);
 }
 
 } // namespace
