@@ -93,13 +93,17 @@ std::optional<std::string> QtUserPrompts::ChooseFile(const FileDialogRequest& re
 
 void QtUserPrompts::EditCustomColors(std::span<uint32_t, kCustomColorCount> colors)
 {
+    // The chooser shows its custom colours in two rows of eight, numbered down each column;
+    // colour i goes to row i / 8, column i % 8, so the rows read in order as the Colors dialog's.
+    constexpr int kRows = 2;
+    constexpr int kColumns = static_cast<int>(kCustomColorCount) / kRows;
+    const auto box = [](std::size_t i) { return static_cast<int>(i) % kColumns * kRows + static_cast<int>(i) / kColumns; };
     // Qt's own chooser: a desktop's native one may have no custom colours at all.
     for (std::size_t i = 0; i < kCustomColorCount; ++i)
-        QColorDialog::setCustomColor(static_cast<int>(i), QColor(colors[i] & 0xFF, (colors[i] >> 8) & 0xFF,
-                                                                 (colors[i] >> 16) & 0xFF));
+        QColorDialog::setCustomColor(box(i), QColor(colors[i] & 0xFF, (colors[i] >> 8) & 0xFF, (colors[i] >> 16) & 0xFF));
     QColorDialog::getColor(QColor(0x80, 0x80, 0x80), Parent(), QString(), QColorDialog::DontUseNativeDialog);
     for (std::size_t i = 0; i < kCustomColorCount; ++i) {
-        const QColor color = QColorDialog::customColor(static_cast<int>(i));
+        const QColor color = QColorDialog::customColor(box(i));
         colors[i] = static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
                     static_cast<uint32_t>(color.blue()) << 16;
     }
