@@ -53,7 +53,10 @@ void Program::CreateMainWindow()
             helpViewer_->Quit();
     });
     // Every repaint of the views leaves the generation of the moment on the Multi-bitmap sheet.
-    frame_->SetClientRepaintHandler([this] { windows_->TakeMultiBitmapTile(); });
+    frame_->SetClientRepaintHandler([this] {
+        if (windows_)
+            windows_->TakeMultiBitmapTile();
+    });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
     arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
