@@ -1,19 +1,22 @@
 // What a person waits for and what they watch: the start-up time of fresh processes of the
 // program to the first paint of its main window, against an empty Qt window; how many
-// generations per second a continuous run shows with every view open (the Array window with its
-// dynamic cells among them), against the same run with nothing to paint; and what the Array
-// window's repaint after each generation takes of such a frame.
+// generations per second a continuous run shows with every view open (Array with its dynamic
+// cells, Mosaic, Multi-bitmap, Bitmap, Informations, Zoom and the icon bar), against the same run
+// with nothing to paint; and what each view's repaint after a generation takes of such a frame.
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
 #include "platform/ScriptedPrompts.h"
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
+#include "views/MultiBitmapView.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <benchmark/benchmark.h>
 
@@ -85,8 +88,18 @@ struct Bench {
         // The largest array, half of it live: the most a view can have to paint.
         Model& model = program.GetModel();
         SetArraySize(model.automaton, model.content, model.cells, 100, 100, [&model] { ResetAutomaton(model); });
+        // The Zoom window clear of the others: a view repainted under another repaints that one
+        // too, and each view's figure below is to be its own.
         program.Frame().SendCommand(command::kWindowZoom);
+        program.ZoomWindow()->move(program.MosaicWindow()->geometry().right() + 40, 32);
         program.Frame().SendCommand(command::kRandom);
+        // A view paints only once its window is on the screen; until then a repaint costs nothing.
+        QElapsedTimer waited;
+        waited.start();
+        while (!(program.Frame().windowHandle() != nullptr && program.Frame().windowHandle()->isExposed()) &&
+               waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        QCoreApplication::processEvents();
     }
 };
 
@@ -101,22 +114,38 @@ void ShownRun(benchmark::State& state, Bench& bench)
     state.SetItemsProcessed(state.iterations() * kGenerationsPerRun);
 }
 
-// Each generation followed by the Array window's repaint alone: the changed cells drawn into its
-// picture and the picture put on the screen.
-void ArrayWindowRun(benchmark::State& state, Bench& bench)
+// Each generation followed by one view's repaint alone: for the Array window the changed cells
+// drawn into its picture and the picture put on the screen; for the Multi-bitmap window the tile
+// put on its sheet as well, as every repaint of the views does.
+using ViewOf = ChildFrame* (Program::*)() const;
+
+void ViewRun(benchmark::State& state, Bench& bench, ViewOf window)
 {
     Automaton& a = bench.program.GetModel().automaton;
-    QWidget* view = bench.program.ArrayWindowFrame()->View();
+    QWidget* view = (bench.program.*window)()->View();
+    auto* sheet = dynamic_cast<MultiBitmapView*>(view);
     a.bIncrementalPaint = 1;
     for (auto _ : state) {
         a.iIterLimit = a.iLevel + kGenerationsPerRun;
         for (int i = 0; i < kGenerationsPerRun; ++i) {
             ComputeNextGeneration(a);
+            if (sheet != nullptr)
+                sheet->TakeTile();
             view->repaint();
         }
     }
     state.SetItemsProcessed(state.iterations() * kGenerationsPerRun);
 }
+
+struct ViewCase {
+    const char* name;
+    ViewOf window;
+};
+constexpr ViewCase kViews[] = {
+    {"array", &Program::ArrayWindowFrame}, {"mosaic", &Program::MosaicWindow},
+    {"multi-bitmap", &Program::MultiBitmapWindow}, {"bitmap", &Program::BitmapWindow},
+    {"informations", &Program::InfoWindow}, {"zoom", &Program::ZoomWindow},
+};
 
 void EngineAlone(benchmark::State& state, Bench& bench)
 {
@@ -151,8 +180,16 @@ private:
 int main(int argc, char** argv)
 {
     using namespace vellicor;
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A desktop-sized screen, wide enough for the Zoom window beside the other views.
+    QTemporaryDir screenFolder;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM") && screenFolder.isValid()) {
+        const QString screen = screenFolder.filePath("screen.json");
+        QFile file(screen);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(R"({"screens":[{"name":"A","x":0,"y":0,"width":1280,"height":800,"logicalDpi":96}]})");
+        file.close();
+        qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screen).toLocal8Bit());
+    }
     QApplication app(argc, argv);
     std::vector<double> programStartups;
     std::vector<double> bareStartups;
@@ -168,9 +205,10 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("continuous-display", ShownRun, std::ref(bench))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("continuous-array-window", ArrayWindowRun, std::ref(bench))
-        ->UseRealTime()
-        ->Unit(benchmark::kMillisecond);
+    for (const ViewCase& view : kViews)
+        benchmark::RegisterBenchmark((std::string("view-") + view.name).c_str(), ViewRun, std::ref(bench), view.window)
+            ->UseRealTime()
+            ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("continuous-engine-alone", EngineAlone, std::ref(bench))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
@@ -188,11 +226,18 @@ int main(int argc, char** argv)
     const double alone = reporter.Rate("continuous-engine-alone");
     if (shown > 0.0 && alone > 0.0)
         std::printf("continuous: %.0f generations/s (engine alone %.0f generations/s)\n", shown, alone);
-    const double arrayOnly = reporter.Rate("continuous-array-window");
-    if (shown > 0.0 && alone > 0.0 && arrayOnly > 0.0) {
-        const double paint = 1.0 / arrayOnly - 1.0 / alone; // seconds per generation
-        std::printf("array window: %.1f us per generation's repaint, %.0f%% of a continuous frame (cells of %d pixels)\n",
-                    paint * 1e6, 100.0 * paint * shown, bench.program.GetModel().cells.iCellWidth);
+    if (shown > 0.0 && alone > 0.0) {
+        // Seconds per generation that one view's repaint adds to the engine's step.
+        std::printf("views, per generation's repaint (share of a continuous frame):");
+        for (const ViewCase& view : kViews) {
+            const double rate = reporter.Rate(std::string("view-") + view.name);
+            if (rate > 0.0) {
+                const double paint = 1.0 / rate - 1.0 / alone;
+                std::printf(" %s %.1f us (%.0f%%)", view.name, paint * 1e6, 100.0 * paint * shown);
+            }
+        }
+        std::printf("; the icon bar is not repainted by a run (cells of %d pixels)\n",
+                    bench.program.GetModel().cells.iCellWidth);
     }
     return 0;
 }

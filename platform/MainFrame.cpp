@@ -158,8 +158,16 @@ std::vector<ChildFrame*> MainFrame::ChildWindows() const
     return windows;
 }
 
+void MainFrame::SetClientRepaintHandler(std::function<void()> handler)
+{
+    repaintHandler_ = std::move(handler);
+}
+
 void MainFrame::InvalidateClient()
 {
+    if (repaintHandler_) {
+        repaintHandler_();
+    }
     client_->viewport()->update();
     for (ChildFrame* child : ChildWindows()) {
         if (QWidget* view = child->View()) {
@@ -170,6 +178,9 @@ void MainFrame::InvalidateClient()
 
 void MainFrame::UpdateClient()
 {
+    if (repaintHandler_) {
+        repaintHandler_();
+    }
     // Only the views change from one generation to the next: repainting them alone keeps frames,
     // captions and the bare client out of every frame a continuous run sends to the screen.
     for (ChildFrame* child : ChildWindows()) {

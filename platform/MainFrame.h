@@ -69,6 +69,10 @@ public:
     // Repaints the view of every framed window before returning (what changes from one
     // generation to the next).
     void UpdateClient();
+    // Called at once by each InvalidateClient and UpdateClient, before any view paints: what a
+    // view must record of every repaint the program asks for, even one the screen never shows
+    // (a covered window), it records here.
+    void SetClientRepaintHandler(std::function<void()> handler);
 
     // Left-button release and double click on the bare client (not on a window in it), in client
     // coordinates; a resize of the client.
@@ -101,6 +105,7 @@ private:
     std::function<void(ClientMouse, int, int)> mouseHandler_;
     std::function<void(int, int)> resizeHandler_;
     std::function<void()> closeHandler_;
+    std::function<void()> repaintHandler_;
     std::vector<QPointer<ChildFrame>> children_;
     QEventLoop* frameWait_ = nullptr; // while the start waits for the window manager's frame
 };

@@ -4,6 +4,7 @@
 #include "resources/Messages.h"
 
 #include <QApplication>
+#include <QColorDialog>
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -88,6 +89,24 @@ std::optional<std::string> QtUserPrompts::ChooseFile(const FileDialogRequest& re
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+void QtUserPrompts::EditCustomColors(std::span<uint32_t, kCustomColorCount> colors)
+{
+    // The chooser shows its custom colours in two rows of eight, numbered down each column;
+    // colour i goes to row i / 8, column i % 8, so the rows read in order as the Colors dialog's.
+    constexpr int kRows = 2;
+    constexpr int kColumns = static_cast<int>(kCustomColorCount) / kRows;
+    const auto box = [](std::size_t i) { return static_cast<int>(i) % kColumns * kRows + static_cast<int>(i) / kColumns; };
+    // Qt's own chooser: a desktop's native one may have no custom colours at all.
+    for (std::size_t i = 0; i < kCustomColorCount; ++i)
+        QColorDialog::setCustomColor(box(i), QColor(colors[i] & 0xFF, (colors[i] >> 8) & 0xFF, (colors[i] >> 16) & 0xFF));
+    QColorDialog::getColor(QColor(0x80, 0x80, 0x80), Parent(), QString(), QColorDialog::DontUseNativeDialog);
+    for (std::size_t i = 0; i < kCustomColorCount; ++i) {
+        const QColor color = QColorDialog::customColor(box(i));
+        colors[i] = static_cast<uint32_t>(color.red()) | static_cast<uint32_t>(color.green()) << 8 |
+                    static_cast<uint32_t>(color.blue()) << 16;
+    }
 }
 
 int QtUserPrompts::RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure)

@@ -19,6 +19,7 @@ public:
     int MessageBox(std::string_view text, MessageStyle style) override;
     int RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void EditCustomColors(std::span<uint32_t, kCustomColorCount> colors) override;
 
 private:
     QWidget* Parent() const;

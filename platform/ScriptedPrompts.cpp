@@ -313,6 +313,11 @@ void ScriptedPrompts::QueueFileAnswer(std::optional<std::string> path)
     queue_.emplace_back(FileAnswer{std::move(path)});
 }
 
+void ScriptedPrompts::QueueColorAnswer(std::map<std::size_t, uint32_t> changedBoxes)
+{
+    queue_.emplace_back(ColorAnswer{std::move(changedBoxes)});
+}
+
 int ScriptedPrompts::MessageBox(std::string_view text, MessageStyle style)
 {
     PromptRecord record;
@@ -381,6 +386,22 @@ std::optional<std::string> ScriptedPrompts::ChooseFile(const FileDialogRequest& 
     record.answer = path ? kIdOk : kIdCancel;
     log_.push_back(std::move(record));
     return path;
+}
+
+void ScriptedPrompts::EditCustomColors(std::span<uint32_t, kCustomColorCount> colors)
+{
+    PromptRecord record;
+    record.kind = PromptRecord::Kind::Colors;
+    if (!queue_.empty() && std::holds_alternative<ColorAnswer>(queue_.front())) {
+        for (const auto& [box, color] : std::get<ColorAnswer>(queue_.front()).changedBoxes)
+            if (box < kCustomColorCount)
+                colors[box] = color;
+        queue_.pop_front();
+    } else {
+        problems_.push_back(std::string(queue_.empty() ? "no answer queued" : "another kind of answer queued") +
+                            " for the colour chooser");
+    }
+    log_.push_back(std::move(record));
 }
 
 } // namespace vellicor

@@ -8,7 +8,8 @@
 //     so a Retry loop always ends;
 //   - a dialog still open when its actions run out is sent Cancel, and if it stays open even
 //     then, it ends with -1;
-//   - a file dialog with no answer queued is cancelled.
+//   - a file dialog with no answer queued is cancelled;
+//   - a colour chooser with no answer queued is closed with no custom colour changed.
 
 #include "platform/UserPrompts.h"
 
@@ -46,7 +47,7 @@ private:
 };
 
 struct PromptRecord {
-    enum class Kind { Message, Dialog, File } kind = Kind::Message;
+    enum class Kind { Message, Dialog, File, Colors } kind = Kind::Message;
     // The message, the name of the template opened ("DIALOG_STEP_FR"), or the name a file dialog
     // proposed.
     std::string text;
@@ -69,10 +70,13 @@ public:
     void QueueDialogAnswer(DialogAnswer answer);
     // The path a file dialog returns; nothing is Cancel.
     void QueueFileAnswer(std::optional<std::string> path);
+    // The custom colour boxes the person changes in the colour chooser, by index.
+    void QueueColorAnswer(std::map<std::size_t, uint32_t> changedBoxes);
 
     int MessageBox(std::string_view text, MessageStyle style) override;
     int RunDialog(const DialogTemplate& dialog, int iLanguage, DialogProcedure& procedure) override;
     std::optional<std::string> ChooseFile(const FileDialogRequest& request) override;
+    void EditCustomColors(std::span<uint32_t, kCustomColorCount> colors) override;
 
     const std::vector<PromptRecord>& Log() const { return log_; }
     const std::vector<std::string>& Problems() const { return problems_; }
@@ -82,7 +86,10 @@ private:
     struct FileAnswer {
         std::optional<std::string> path;
     };
-    std::deque<std::variant<int, DialogAnswer, FileAnswer>> queue_;
+    struct ColorAnswer {
+        std::map<std::size_t, uint32_t> changedBoxes;
+    };
+    std::deque<std::variant<int, DialogAnswer, FileAnswer, ColorAnswer>> queue_;
     std::vector<PromptRecord> log_;
     std::vector<std::string> problems_;
 };

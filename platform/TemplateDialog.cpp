@@ -15,6 +15,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
+#include <optional>
+
 namespace vellicor {
 namespace {
 
@@ -213,6 +215,8 @@ QWidget* TemplateDialog::CreateControl(const DialogControl& control)
     case ControlKind::HorizontalScrollBar: {
         auto* bar = new QScrollBar(Qt::Horizontal, this);
         bar->setRange(0, 0);
+        bar->setFocusPolicy(Qt::StrongFocus); // a tab stop, moved by its keys (eventFilter)
+        bar->installEventFilter(this);
         return bar;
     }
     }
@@ -469,6 +473,41 @@ void TemplateDialog::reject()
 
 bool TemplateDialog::eventFilter(QObject* watched, QEvent* event)
 {
+    auto* bar = qobject_cast<QScrollBar*>(watched);
+    if (bar != nullptr && event->type() == QEvent::KeyPress) {
+        // The keys of the old scroll bar controls: Left, Up and Page Up toward the minimum,
+        // Right, Down and Page Down toward the maximum, Home and End to the ends. (Qt's scroll
+        // bar turns the arrows round.)
+        std::optional<QAbstractSlider::SliderAction> action;
+        switch (static_cast<QKeyEvent*>(event)->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            action = QAbstractSlider::SliderSingleStepSub;
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            action = QAbstractSlider::SliderSingleStepAdd;
+            break;
+        case Qt::Key_PageUp:
+            action = QAbstractSlider::SliderPageStepSub;
+            break;
+        case Qt::Key_PageDown:
+            action = QAbstractSlider::SliderPageStepAdd;
+            break;
+        case Qt::Key_Home:
+            action = QAbstractSlider::SliderToMinimum;
+            break;
+        case Qt::Key_End:
+            action = QAbstractSlider::SliderToMaximum;
+            break;
+        default:
+            break;
+        }
+        if (action) {
+            bar->triggerAction(*action);
+            return true;
+        }
+    }
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         const auto found = editIds_.find(watched);
         if (found != editIds_.end()) {

@@ -8,6 +8,7 @@
 #include "resources/DialogTemplate.h"
 #include "resources/FileFilter.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
@@ -23,6 +24,8 @@ struct FileDialogRequest {
     std::string proposedName;            // shown at the start; empty for none
 };
 
+inline constexpr std::size_t kCustomColorCount = 16;
+
 class UserPrompts {
 public:
     virtual ~UserPrompts() = default;
@@ -37,6 +40,11 @@ public:
 
     // The path chosen (in the file system's encoding), or nothing when the person cancelled.
     virtual std::optional<std::string> ChooseFile(const FileDialogRequest& request) = 0;
+
+    // The platform's colour chooser, opened in full on grey. Its custom colours are `colors`
+    // (red in bits 0-7, green 8-15, blue 16-23): what the person changes among them is written
+    // back, whichever button closes the chooser. The colour chosen itself is not used.
+    virtual void EditCustomColors(std::span<uint32_t, kCustomColorCount> colors) = 0;
 
     // The message in the language of iLanguage.
     int ShowMessage(const BilingualText& text, int iLanguage, MessageStyle style)

@@ -78,6 +78,43 @@ constexpr auto kAboutQrlControls = std::to_array<DialogControl>({
     DefaultPushButton(kIdOk, {45, 72, 50, 14}, kOk),
 });
 
+// The Colors dialog: the states' buttons in two rows of eight with a swatch under each, the tall
+// preview at the left, a scroll bar per component with its label and value, the chooser button.
+constexpr int kColorsStateColumn = 25; // from one state's button to the next
+constexpr std::string_view kStateNames[] = {"0", "1", "2",  "3",  "4",  "5",  "6",  "7",
+                                            "8", "9", "10", "11", "12", "13", "14", "15"};
+constexpr BilingualText kComponentNames[] = {{"Red", "Rouge"}, {"Green", "Vert"}, {"Blue", "Bleu"}};
+
+constexpr auto MakeColorsControls()
+{
+    std::array<DialogControl, 16 * 2 + 1 + 3 * 3 + 4> controls{};
+    std::size_t n = 0;
+    for (int s = 0; s < 16; ++s) {
+        const int x = 52 + (s % 8) * kColorsStateColumn;
+        const int y = s < 8 ? 19 : 46;
+        controls[n++] = {530 + s, ControlKind::AutoRadioButton, {x, y, 24, 12}, SameText(kStateNames[s]), std::nullopt, 1};
+    }
+    for (int s = 0; s < 16; ++s) {
+        const int x = 52 + (s % 8) * kColorsStateColumn;
+        const int y = s < 8 ? 32 : 59;
+        controls[n++] = Control(510 + s, ControlKind::Swatch, {x, y, 20, 10});
+    }
+    controls[n++] = Control(506, ControlKind::Swatch, {8, 8, 36, 110});
+    for (int i = 0; i < 3; ++i) {
+        const int y = 80 + 14 * i;
+        controls[n++] = Label({52, y + 1, 34, 8}, kComponentNames[i]);
+        controls[n++] = Control(503 + i, ControlKind::RightText, {86, y + 1, 18, 8});
+        controls[n++] = Control(500 + i, ControlKind::HorizontalScrollBar, {110, y, 144, 10});
+    }
+    controls[n++] = PushButton(507, {8, 128, 108, 14}, {"Define colors...", "Définir les couleurs..."});
+    controls[n++] = DefaultPushButton(kIdOk, {148, 128, 50, 14}, kOk);
+    controls[n++] = PushButton(kIdCancel, {204, 128, 50, 14}, kCancel);
+    controls[n++] = Label({52, 8, 60, 8}, {"State:", "Etat:"});
+    return controls;
+}
+
+constexpr auto kColorsControls = MakeColorsControls();
+
 } // namespace
 
 const DialogTemplate DIALOG_LEVEL = Dialog("DIALOG_LEVEL", {"Level", "Niveau d' itération"}, {150, 56}, kLevelControls);
@@ -85,6 +122,7 @@ const DialogTemplate DIALOG_STEP = Dialog("DIALOG_STEP", {"Iteration step", "Pas
 const DialogTemplate DIALOG_CONTINUOUSUNTIL = Dialog("DIALOG_CONTINUOUSUNTIL",
     {"Process / Continuous until", "Exécution / Continu jusqu' à"}, {160, 56}, kContinuousUntilControls);
 const DialogTemplate DIALOG_ABOUT = Dialog("DIALOG_ABOUT", {"About", "A propos"}, {140, 94}, kAboutControls);
+const DialogTemplate DIALOG_COLORS = Dialog("DIALOG_COLORS", {"Colors", "Couleurs"}, {262, 150}, kColorsControls);
 const DialogTemplate ABOUT_QRL = Dialog("ABOUT_QRL", SameText("About"), {140, 94}, kAboutQrlControls, false);
 
 } // namespace vellicor

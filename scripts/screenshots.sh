@@ -72,3 +72,34 @@ for language in en fr; do
     echo "$shot"
     echo "$menuShot"
 done
+
+# Every view during a continuous run, in both languages: a 40 x 40 array filled at random under
+# the preset of the sixth icon, run slowly (iContinuousDelay) so that the shot falls in the
+# middle of it; then, the run stopped by a key, the Colors dialog over the program, state 3 chosen
+# and its red raised by three pages. The menus are opened by the mouse: Initialize / Random,
+# Process / Continuous, Options / Colors.
+for language in en fr; do
+    config=$(mktemp -d)
+    mkdir -p "$config/vellicor"
+    printf '[Vellicor]\nwMaxHor=41\nwMaxVer=41\niContinuousDelay=40\n' > "$config/vellicor/VLR.INI"
+    if [ "$language" = fr ]; then
+        printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
+        random='148 8 180 51' continuous='348 8 385 73' colors='283 8 315 140'
+    else
+        random='107 8 131 73' continuous='301 8 336 73' colors='240 8 267 140'
+    fi
+    shot="$out/vellicor-$language-run.png"
+    colorsShot="$out/vellicor-$language-colors.png"
+    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+         xdotool mousemove 205 34 click 1; sleep 0.3
+         set -- $random; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 0.5
+         set -- $continuous; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 5
+         import -window root \"$shot\"; xdotool key space; sleep 0.5
+         set -- $colors; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 1
+         xdotool mousemove 629 272 click 1 sleep 0.3 mousemove 700 377 click 1 click 1 click 1; sleep 0.5
+         import -window root \"$colorsShot\"; kill \$p"
+    rm -rf "$config"
+    echo "$shot"
+    echo "$colorsShot"
+done

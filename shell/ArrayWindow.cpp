@@ -15,11 +15,13 @@ ArrayWindow::ArrayWindow(Model& model, Selection& selection, ShellState& state, 
 {
 }
 
-void ArrayWindow::Create(bool fromMenu)
+void ArrayWindow::Create(OpenedBy by)
 {
     Settings& settings = model_.settings;
     ChildWindowOptions options;
-    const int32_t titleLanguage = fromMenu || settings.iLanguage == 0 ? settings.iLanguage : 1;
+    const int32_t titleLanguage = by == OpenedBy::Reinitialise ? 0
+                                  : by == OpenedBy::WindowMenu || settings.iLanguage == 0 ? settings.iLanguage
+                                                                                           : 1;
     options.title = std::string(PickText(kArrayWindowTitle, titleLanguage));
     options.rect = {settings.iMatrixX, settings.iMatrixY, settings.iMatrixWidth, settings.iMatrixHeight};
     const ArraySources sources{model_.automaton,   model_.cells,          settings.bDrawGrid,
@@ -42,7 +44,7 @@ void ArrayWindow::Create(bool fromMenu)
         frame_.EnableMenuItem(command::kCopyArray, false);
         ShowSelectionEvent(SelectionEvent::kArrayWindowDestroyed);
     });
-    if (fromMenu)
+    if (by != OpenedBy::StartUp)
         window_->showNormal();
 }
 
@@ -51,7 +53,7 @@ bool ArrayWindow::RunCommand(int command)
     if (command != command::kWindowArray)
         return false;
     if (state_.bMatrixOpen == 0)
-        Create(true);
+        Create(OpenedBy::WindowMenu);
     return true;
 }
 

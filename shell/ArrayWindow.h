@@ -11,6 +11,7 @@
 //     off; the selection and the menus stay as they were.
 
 #include "content/Selection.h"
+#include "shell/ChildWindows.h"
 #include "shell/settings/Settings.h"
 
 #include <QPointer>
@@ -27,9 +28,8 @@ public:
     ArrayWindow(Model& model, Selection& selection, ShellState& state, MainFrame& frame,
                 ProcessingCommands& processing);
 
-    // fromMenu: made by the Window menu, where only iLanguage 1 gives the English title; at
-    // start-up every iLanguage but 0 does.
-    void Create(bool fromMenu);
+    // At the settings' rectangle, titled as `by` says (ChildWindows.h).
+    void Create(OpenedBy by);
     // 167; false for any other command.
     bool RunCommand(int command);
 

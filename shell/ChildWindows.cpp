@@ -6,6 +6,8 @@
 #include "views/BitmapView.h"
 #include "views/IconBarView.h"
 #include "views/InfoView.h"
+#include "views/MosaicView.h"
+#include "views/MultiBitmapView.h"
 #include "views/ZoomView.h"
 
 namespace vellicor {
@@ -83,6 +85,65 @@ void ChildWindows::CreateInfoWindow()
     });
 }
 
+void ChildWindows::CreateMosaicWindow(OpenedBy by)
+{
+    Settings& settings = model_.settings;
+    const BilingualText& titles = by == OpenedBy::WindowMenu ? kMosaicMenuWindowTitle : kMosaicWindowTitle;
+    const int32_t titleLanguage = by == OpenedBy::Reinitialise || settings.iLanguage == 0 ? 0 : 1;
+    ChildWindowOptions options = Options(titles, settings.iMosaicX, settings.iMosaicY, settings.iMosaicWidth,
+                                         settings.iMosaicHeight);
+    options.title = std::string(PickText(titles, titleLanguage));
+    auto* view = new MosaicView(model_.automaton, settings.crStateColor, state_.iMosaicMode,
+                                [this] { frame_.SendCommand(command::kNext); });
+    mosaic_ = frame_.CreateChildWindow(options, view);
+    settings.bMosaicWindowOn = 1;
+    state_.bMosaicOpen = 1;
+    frame_.CheckMenuItem(command::kWindowMosaic, true);
+    frame_.EnableMenuItem(command::kCopyMosaic, true);
+    mosaic_->SetDestroyedHandler([this] {
+        model_.settings.bMosaicWindowOn = 0;
+        state_.bMosaicOpen = 0;
+        frame_.CheckMenuItem(command::kWindowMosaic, false);
+        frame_.EnableMenuItem(command::kCopyMosaic, false);
+    });
+}
+
+void ChildWindows::CreateMultiBitmapWindow()
+{
+    Settings& settings = model_.settings;
+    Automaton& a = model_.automaton;
+    // The tile layout follows the client: pitches, and how many tiles a row and a column hold.
+    auto layout = [&a](int width, int height) {
+        a.iMBitmapClientWidth = width;
+        a.iMBitmapClientHeight = height;
+        ComputeTileGeometry(a);
+    };
+    auto* view = new MultiBitmapView(a, settings.crStateColor, layout, [this] { frame_.SendCommand(command::kNext); });
+    multiBitmap_ = frame_.CreateChildWindow(Options(kMultiBitmapWindowTitle, settings.iMultiBitmapX,
+                                                    settings.iMultiBitmapY, settings.iMultiBitmapWidth,
+                                                    settings.iMultiBitmapHeight),
+                                            view);
+    multiBitmapView_ = view;
+    settings.bMultiBitmapWindowOn = 1;
+    state_.bMultiBitmapOpen = 1;
+    frame_.CheckMenuItem(command::kWindowMultiBitmap, true);
+    frame_.EnableMenuItem(command::kCopyMultiBitmap, true);
+    multiBitmap_->SetDestroyedHandler([this] {
+        multiBitmapView_ = nullptr;
+        model_.settings.bMultiBitmapWindowOn = 0;
+        state_.bMultiBitmapOpen = 0;
+        frame_.CheckMenuItem(command::kWindowMultiBitmap, false);
+        frame_.EnableMenuItem(command::kCopyMultiBitmap, false);
+    });
+    view->TakeTile(); // what its first paint showed: the generation of the moment, where the step left it
+}
+
+void ChildWindows::TakeMultiBitmapTile()
+{
+    if (multiBitmapView_ != nullptr)
+        multiBitmapView_->TakeTile();
+}
+
 void ChildWindows::CreateZoomWindow()
 {
     const Automaton& a = model_.automaton;
@@ -130,10 +191,15 @@ bool ChildWindows::RunCommand(int command)
     case command::kZoomX3:
     case command::kZoomX4:
     case command::kZoomX5: SetZoomFactor(command); return true;
-    case command::kWindowInitialise:
-        // The Array, Mosaic and Multi-bitmap windows are made again at their defaults, opened by
-        // the flags that the Window menu's next commands honour.
-        model_.settings.bMatrixWindowOn = model_.settings.bMosaicWindowOn = model_.settings.bMultiBitmapWindowOn = 1;
+    case command::kWindowMosaic:
+        if (state_.bMosaicOpen == 0)
+            CreateMosaicWindow(OpenedBy::WindowMenu);
+        return true;
+    case command::kWindowMultiBitmap:
+        if (state_.bMultiBitmapOpen == 0) {
+            CreateMultiBitmapWindow();
+            multiBitmap_->showNormal();
+        }
         return true;
     default: return false;
     }

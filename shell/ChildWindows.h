@@ -11,6 +11,14 @@
 namespace vellicor {
 
 struct ShellState;
+class MultiBitmapView;
+
+// What makes a window: the titles of the Array and Mosaic windows differ by it.
+enum class OpenedBy {
+    StartUp,      // English for every iLanguage but 0
+    WindowMenu,   // the Array window: English for iLanguage 1 only; the Mosaic: "Mosaïque" for 0
+    Reinitialise, // Fenêtre / Initialiser, a French menu item: the French titles
+};
 
 class ChildWindows {
 public:
@@ -19,13 +27,21 @@ public:
     void CreateIconBar();
     void CreateBitmapWindow();
     void CreateInfoWindow();
+    // At the settings' rectangles.
+    void CreateMosaicWindow(OpenedBy by);
+    void CreateMultiBitmapWindow();
 
-    // 120, 128, 140 / 141 / 142 / 150 and 502; false for any other command.
+    // 120, 128, 140 / 141 / 142 / 150, 169 and 180; false for any other command.
     bool RunCommand(int command);
 
     ChildFrame* Info() const { return info_; }
     ChildFrame* Bitmap() const { return bitmap_; }
     ChildFrame* Zoom() const { return zoom_; }
+    ChildFrame* Mosaic() const { return mosaic_; }
+    ChildFrame* MultiBitmap() const { return multiBitmap_; }
+
+    // The Multi-bitmap sheet takes the current generation's tile; for every repaint of the views.
+    void TakeMultiBitmapTile();
 
 private:
     int IconBarHeight() const;
@@ -39,6 +55,9 @@ private:
     QPointer<ChildFrame> info_;
     QPointer<ChildFrame> bitmap_;
     QPointer<ChildFrame> zoom_;
+    QPointer<ChildFrame> mosaic_;
+    QPointer<ChildFrame> multiBitmap_;
+    MultiBitmapView* multiBitmapView_ = nullptr; // the view of multiBitmap_, while it exists
 };
 
 } // namespace vellicor

@@ -3,6 +3,7 @@
 #include "content/Initialisation.h"
 #include "content/Patterns.h"
 #include "engine/Rules.h"
+#include "platform/Clipboard.h"
 #include "platform/HelpViewer.h"
 #include "platform/UserPrompts.h"
 #include "resources/ContentMessages.h"
@@ -15,7 +16,11 @@
 #include "shell/CommandIds.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/settings/SettingsFile.h"
+#include "views/ArrayImage.h"
+#include "views/ColorsDialog.h"
+#include "views/InfoView.h"
 #include "views/MouseToCell.h"
+#include "views/PictureView.h"
 
 #include <QLayout>
 
@@ -51,6 +56,11 @@ void Program::CreateMainWindow()
         if (state_.bHelpUsed == 1 && helpViewer_)
             helpViewer_->Quit();
     });
+    // Every repaint of the views leaves the generation of the moment on the Multi-bitmap sheet.
+    frame_->SetClientRepaintHandler([this] {
+        if (windows_)
+            windows_->TakeMultiBitmapTile();
+    });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
     arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
@@ -73,12 +83,22 @@ void Program::CreateMainWindow()
     LoadSettings(model_, settingsPath_); // now with the layout as the rectangles' defaults
     InitStandard(model_.automaton);
     ResetAutomaton(model_);
+    // The Multi-bitmap sheet starts with the figure in its top-left slot, where a full sheet
+    // starts again, and the generations follow it; at (0, 0) it would lie in the margin, half
+    // under that slot's later tiles.
+    Automaton& a = model_.automaton;
+    a.iTileX = a.bDisplaySucc != 0 ? 5 : a.iMBitmapHor;
+    a.iTileY = a.bDisplaySucc != 0 ? 5 : a.iMBitmapVer;
 
     windows_->CreateIconBar();
     windows_->CreateBitmapWindow();
     windows_->CreateInfoWindow();
     if (settings.bMatrixWindowOn != 0)
-        arrayWindow_->Create(false);
+        arrayWindow_->Create(OpenedBy::StartUp);
+    if (settings.bMosaicWindowOn != 0)
+        windows_->CreateMosaicWindow(OpenedBy::StartUp);
+    if (settings.bMultiBitmapWindowOn != 0)
+        windows_->CreateMultiBitmapWindow();
     state_.bMatrixOpen = settings.bMatrixWindowOn;
     state_.bMosaicOpen = settings.bMosaicWindowOn;
     state_.bMultiBitmapOpen = settings.bMultiBitmapWindowOn;
@@ -109,8 +129,9 @@ void Program::ShowMessage(const BilingualText& text)
 
 void Program::WndProc(int command)
 {
-    if (RunFileCommand(command) || RunInitializeCommand(command) || RunOptionsCommand(command) ||
-        RunParameterDialog(command) || RunHelpCommand(command) || windows_->RunCommand(command) ||
+    if (RunFileCommand(command) || RunEditCommand(command) || RunInitializeCommand(command) ||
+        RunOptionsCommand(command) || RunParameterDialog(command) || RunHelpCommand(command) ||
+        windows_->RunCommand(command) ||
         arrayWindow_->RunCommand(command) || selectionCommands_->RunCommand(command))
         return;
     switch (command) {
@@ -120,7 +141,8 @@ void Program::WndProc(int command)
     case command::kContinuous: processing_->Continuous(); break;
     case command::kContinuousUntil: processing_->ContinuousUntil(); break;
     case command::kAbout: About(); break;
-    default: break; // the commands of windows and dialogs still to come
+    case command::kWindowInitialise: ReinitialiseWindows(); break;
+    default: break;
     }
 }
 
@@ -138,6 +160,46 @@ bool Program::RunFileCommand(int command)
     case command::kQuit: frame_->close(); return true;
     default: return false;
     }
+}
+
+bool Program::RunEditCommand(int command)
+{
+    const Automaton& a = model_.automaton;
+    switch (command) {
+    case command::kCopyInfo: SetClipboardText(InfoView::InfoText(a)); return true;
+    case command::kCopyBitmap: SetClipboardImage(RenderArrayTile(a, model_.settings.crStateColor)); return true;
+    case command::kCopyMosaic: CopyWindow(windows_->Mosaic()); return true;
+    case command::kCopyArray: CopyWindow(arrayWindow_->Frame()); return true;
+    case command::kCopyMultiBitmap: CopyWindow(windows_->MultiBitmap()); return true;
+    default: return false;
+    }
+}
+
+void Program::CopyWindow(const ChildFrame* window)
+{
+    // Rendered from the model, not taken from the screen: a covered window copies whole.
+    if (auto* view = window != nullptr ? dynamic_cast<PictureView*>(window->View()) : nullptr)
+        SetClipboardImage(view->Picture());
+}
+
+void Program::ReinitialiseWindows()
+{
+    for (ChildFrame* window : {arrayWindow_->Frame(), windows_->Mosaic(), windows_->MultiBitmap()})
+        if (window != nullptr)
+            window->Destroy();
+    Settings& s = model_.settings;
+    const auto place = [](const LayoutRect& r, int32_t& x, int32_t& y, int32_t& width, int32_t& height) {
+        x = r.x;
+        y = r.y;
+        width = r.width;
+        height = r.height;
+    };
+    place(s.layout.matrix, s.iMatrixX, s.iMatrixY, s.iMatrixWidth, s.iMatrixHeight);
+    place(s.layout.mosaic, s.iMosaicX, s.iMosaicY, s.iMosaicWidth, s.iMosaicHeight);
+    place(s.layout.multiBitmap, s.iMultiBitmapX, s.iMultiBitmapY, s.iMultiBitmapWidth, s.iMultiBitmapHeight);
+    arrayWindow_->Create(OpenedBy::Reinitialise);
+    windows_->CreateMosaicWindow(OpenedBy::Reinitialise);
+    windows_->CreateMultiBitmapWindow();
 }
 
 bool Program::RunInitializeCommand(int command)
@@ -187,6 +249,9 @@ bool Program::RunOptionsCommand(int command)
         frame_->CheckMenuItem(command::kMosaicBrush, command == command::kMosaicBrush);
         frame_->CheckMenuItem(command::kMosaicWhole, command == command::kMosaicWhole);
         frame_->InvalidateClient();
+        return true;
+    case command::kColors:
+        RunColorsDialog(prompts_, model_.settings.iLanguage, model_.settings.crStateColor, brushes_);
         return true;
     case command::kEnglish:
     case command::kFrench: ChooseLanguage(command); return true;
@@ -268,13 +333,16 @@ bool Program::RunHelpCommand(int command)
 
 void Program::SaveSettingsFile()
 {
-    // The Mosaic and Multi-bitmap windows do not exist yet: the settings' own rectangles stand
-    // for them.
+    const auto placed = [](const ChildFrame* window, int32_t open) -> std::optional<LayoutRect> {
+        if (window == nullptr || open == 0)
+            return std::nullopt;
+        const WindowRect r = window->Rect();
+        return LayoutRect{r.x, r.y, r.width, r.height};
+    };
     WindowPlacement windows;
-    if (const ChildFrame* array = arrayWindow_->Frame(); array != nullptr && state_.bMatrixOpen != 0) {
-        const WindowRect r = array->Rect();
-        windows.matrix = LayoutRect{r.x, r.y, r.width, r.height};
-    }
+    windows.matrix = placed(arrayWindow_->Frame(), state_.bMatrixOpen);
+    windows.mosaic = placed(windows_->Mosaic(), state_.bMosaicOpen);
+    windows.multiBitmap = placed(windows_->MultiBitmap(), state_.bMultiBitmapOpen);
     if (SaveSettings(model_, windows, settingsPath_) != SaveOutcome::Saved)
         ShowMessage(kWriteErrorMessage); // never a silent loss of what the person meant to keep
 }

@@ -61,6 +61,8 @@ public:
     ChildFrame* BitmapWindow() const { return windows_->Bitmap(); }
     ChildFrame* ZoomWindow() const { return windows_->Zoom(); }
     ChildFrame* ArrayWindowFrame() const { return arrayWindow_->Frame(); }
+    ChildFrame* MosaicWindow() const { return windows_->Mosaic(); }
+    ChildFrame* MultiBitmapWindow() const { return windows_->MultiBitmap(); }
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
 
 private:
@@ -69,11 +71,14 @@ private:
 
     bool RunFileCommand(int command);
     bool RunInitializeCommand(int command);
+    bool RunEditCommand(int command);
     bool RunOptionsCommand(int command);
     bool RunHelpCommand(int command);
     bool RunParameterDialog(int command);
     void ChoosePreset(int command);
     void ChooseLanguage(int command);
+    void CopyWindow(const ChildFrame* window);
+    void ReinitialiseWindows();
     void SaveSettingsFile();
     void About();
     void OnClientMouse(ClientMouse kind, int x, int y);

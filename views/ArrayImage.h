@@ -18,4 +18,10 @@ QColor ColorOfStateEntry(uint32_t colorRef);
 // (wMaxHor - 1) x (wMaxVer - 1) pixels; a null image when the array has no live cell.
 QImage RenderArrayImage(const Automaton& a, const uint32_t crStateColor[kStateCount]);
 
+// The array image stretched by one pixel each way, to wMaxHor x wMaxVer: the Mosaic's tile and
+// the Bitmap window's copy. The stretch doubles the last column and the last row, so the tile
+// reads as the image with its right and bottom edges one pixel thicker; a null image when the
+// array has no live cell.
+QImage RenderArrayTile(const Automaton& a, const uint32_t crStateColor[kStateCount]);
+
 } // namespace vellicor

@@ -13,7 +13,7 @@
 namespace vellicor {
 
 ArrayView::ArrayView(const ArraySources& sources, ArrayMouse mouse, QWidget* parent)
-    : QWidget(parent), sources_(sources), mouse_(std::move(mouse))
+    : PictureView(parent), sources_(sources), mouse_(std::move(mouse))
 {
     setAttribute(Qt::WA_OpaquePaintEvent); // the picture covers every pixel
     setCursor(Qt::CrossCursor);
@@ -52,19 +52,33 @@ QRect ArrayView::HighlightRect() const
            area;
 }
 
-void ArrayView::paintEvent(QPaintEvent* event)
+void ArrayView::Draw(QPainter& painter, const QRect& area)
 {
     picture_.Update(sources_.automaton, size(), Look(), sources_.automaton.bIncrementalPaint != 0);
     const QImage& image = picture_.Image();
-    QPainter painter(this);
-    const QRect dirty = event->rect();
-    painter.drawImage(dirty, image, dirty);
-    const QRect highlight = HighlightRect() & dirty;
+    painter.drawImage(area, image, area);
+    const QRect highlight = HighlightRect() & area;
     if (!highlight.isEmpty()) {
         QImage inverted = image.copy(highlight);
         inverted.invertPixels();
         painter.drawImage(highlight.topLeft(), inverted);
     }
+}
+
+void ArrayView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    Draw(painter, event->rect());
+}
+
+QImage ArrayView::Picture()
+{
+    if (size().isEmpty())
+        return {};
+    QImage picture(size(), QImage::Format_RGB32);
+    QPainter painter(&picture);
+    Draw(painter, picture.rect());
+    return picture;
 }
 
 void ArrayView::resizeEvent(QResizeEvent* event)

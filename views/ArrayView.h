@@ -12,10 +12,11 @@
 #include "content/Content.h"
 #include "content/Selection.h"
 #include "views/ArrayPicture.h"
-
-#include <QWidget>
+#include "views/PictureView.h"
 
 #include <functional>
+
+class QPainter;
 
 namespace vellicor {
 
@@ -38,9 +39,12 @@ struct ArrayMouse {
     std::function<void(int32_t x, int32_t y)> rightRelease;
 };
 
-class ArrayView : public QWidget {
+class ArrayView : public PictureView {
 public:
     ArrayView(const ArraySources& sources, ArrayMouse mouse, QWidget* parent = nullptr);
+
+    // The grid with the highlight, as painted.
+    QImage Picture() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -51,6 +55,8 @@ protected:
 
 private:
     ArrayLook Look() const;
+    // Brings the picture up to date and draws it over `area` of the painter, highlight included.
+    void Draw(QPainter& painter, const QRect& area);
     // The highlighted area in view pixels; empty when nothing is highlighted.
     QRect HighlightRect() const;
     // A pitch below 1 gives the cells no place at all: every point is off the cells, so a left

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <cstdio>
+
 namespace vellicor {
 
 namespace {
@@ -37,6 +39,26 @@ int InfoView::CountLiveCells(const Automaton& a)
         for (int y = 1; y <= EffectiveMaxVer(a) - 1; ++y)
             count += a.byArray[x][y] != 0 ? 1 : 0;
     return count;
+}
+
+std::string InfoView::InfoText(const Automaton& a)
+{
+    std::string text;
+    const auto number = [&text](int32_t v) {
+        char field[16];
+        std::snprintf(field, sizeof field, "%5d ", v);
+        text += field;
+    };
+    text += kInfoLevelLabel.english;
+    number(a.iLevel);
+    text += kInfoCountLabel.english;
+    number(CountLiveCells(a));
+    text += kInfoChangesLabel.english;
+    number(a.iChanges);
+    text += kInfoAutomatonLabel.english;
+    for (int32_t mask : a.iNumAuto)
+        number(mask);
+    return text;
 }
 
 void InfoView::resizeEvent(QResizeEvent* event)

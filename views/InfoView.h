@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 namespace vellicor {
 
@@ -17,6 +18,9 @@ public:
 
     // Live cells whose state is not 0, counted anew for every paint.
     static int CountLiveCells(const Automaton& a);
+    // The values as Edit / Copy Informations window gives them: one line, the English labels
+    // whatever the language, each number as "%5d " ("Level:    1 Count:    4 Changes: ...").
+    static std::string InfoText(const Automaton& a);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

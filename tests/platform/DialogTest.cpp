@@ -89,7 +89,8 @@ TEST(TemplateDialog, NoTextIsClipped)
 {
     ScriptedPrompts prompts;
     DialogProcedure procedure;
-    for (const DialogTemplate* dialogTemplate : {&DIALOG_LEVEL, &DIALOG_STEP, &DIALOG_CONTINUOUSUNTIL, &DIALOG_ABOUT, &ABOUT_QRL}) {
+    for (const DialogTemplate* dialogTemplate :
+         {&DIALOG_LEVEL, &DIALOG_STEP, &DIALOG_CONTINUOUSUNTIL, &DIALOG_ABOUT, &ABOUT_QRL, &DIALOG_COLORS}) {
         for (const bool french : {false, true}) {
             TemplateDialog dialog(*dialogTemplate, french, procedure, prompts);
             for (QWidget* child : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

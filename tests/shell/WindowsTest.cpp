@@ -71,7 +71,7 @@ TEST_F(ProgramTest, DoubleClicksEditACellOrRunNext)
     EXPECT_EQ(2, A().iLevel) << "a double click on the Bitmap window is Next";
     QTest::mouseDClick(program->InfoWindow()->View(), Qt::LeftButton, Qt::NoModifier, QPoint(20, 20));
     EXPECT_EQ(3, A().iLevel);
-    QTest::mouseDClick(client, Qt::LeftButton, Qt::NoModifier, QPoint(600, 300));
+    QTest::mouseDClick(client, Qt::LeftButton, Qt::NoModifier, QPoint(700, 300));
     EXPECT_EQ(4, A().iLevel) << "outside the cells: Next";
     EXPECT_EQ(0, A().iChanges);
 
