@@ -1,38 +1,13 @@
 #include "resources/DialogTemplates.h"
 
+#include "resources/DialogBuilders.h"
+
 #include <array>
 
 namespace vellicor {
 namespace {
 
-constexpr BilingualText kOk = SameText("OK");
-constexpr BilingualText kCancel{"Cancel", "Annuler"};
-
-// One builder per control statement of a dialog script.
-constexpr DialogControl Control(int id, ControlKind kind, DialogRect rect, BilingualText text = {})
-{
-    return {id, kind, rect, text, std::nullopt, 0};
-}
-constexpr DialogControl Label(DialogRect rect, BilingualText text)
-{
-    return Control(kIdStatic, ControlKind::Text, rect, text);
-}
-constexpr DialogControl CenteredLabel(DialogRect rect, BilingualText text)
-{
-    return Control(kIdStatic, ControlKind::CenteredText, rect, text);
-}
-constexpr DialogControl Field(int id, DialogRect rect)
-{
-    return Control(id, ControlKind::Edit, rect);
-}
-constexpr DialogControl PushButton(int id, DialogRect rect, BilingualText text)
-{
-    return Control(id, ControlKind::Button, rect, text);
-}
-constexpr DialogControl DefaultPushButton(int id, DialogRect rect, BilingualText text)
-{
-    return Control(id, ControlKind::DefaultButton, rect, text);
-}
+using namespace dialog_builders;
 
 constexpr DialogTemplate Dialog(std::string_view name, BilingualText title, DialogSize size,
                                 std::span<const DialogControl> controls, bool hasFrenchTwin = true)
