@@ -83,12 +83,6 @@ void Program::CreateMainWindow()
     LoadSettings(model_, settingsPath_); // now with the layout as the rectangles' defaults
     InitStandard(model_.automaton);
     ResetAutomaton(model_);
-    // The Multi-bitmap sheet starts with the figure in its top-left slot, where a full sheet
-    // starts again, and the generations follow it; at (0, 0) it would lie in the margin, half
-    // under that slot's later tiles.
-    Automaton& a = model_.automaton;
-    a.iTileX = a.bDisplaySucc != 0 ? 5 : a.iMBitmapHor;
-    a.iTileY = a.bDisplaySucc != 0 ? 5 : a.iMBitmapVer;
 
     windows_->CreateIconBar();
     windows_->CreateBitmapWindow();

@@ -91,7 +91,7 @@ TEST_F(PictureViewsTest, BrushModeRepeatsEightPixelsWhateverTheArraySize)
 TEST_F(PictureViewsTest, EveryGenerationOfAContinuousRunTakesTheNextSlotOfTheSheet)
 {
     Start();
-    EXPECT_EQ(kRed, Shown(program->MultiBitmapWindow()).pixelColor(5 + 6, 5 + 6)) << "the figure in the first slot";
+    EXPECT_EQ(kRed, Shown(program->MultiBitmapWindow()).pixelColor(6, 6)) << "the figure at (0, 0) at start";
     SizeClient(program->MultiBitmapWindow(), 185, 200);
     EXPECT_EQ(18, A().iTilePitchX);
     EXPECT_EQ(10, A().iTilesPerRow);
