@@ -17,11 +17,13 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QProgressDialog>
 
 #include <filesystem>
+#include <memory>
 
 namespace vellicor {
 
@@ -121,8 +123,12 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
     const int32_t iLanguage = model_.settings.iLanguage;
     auto* menu = new QMenu(window);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(Text(kind == ViewKind::Info ? kSaveTextItem : kSavePictureItem, iLanguage), this,
-                    [this, kind] { SavePicture(kind); });
+    // The commands run once the menu has gone: a recording serves events for a long time, and the
+    // menu, deleted on closing, must not be inside its own event handler then.
+    const auto addCommand = [this, menu, iLanguage](const BilingualText& label, auto command) {
+        connect(menu->addAction(Text(label, iLanguage)), &QAction::triggered, this, command, Qt::QueuedConnection);
+    };
+    addCommand(kind == ViewKind::Info ? kSaveTextItem : kSavePictureItem, [this, kind] { SavePicture(kind); });
     if (kind == ViewKind::Bitmap) {
         QMenu* scales = menu->addMenu(Text(kPictureScaleItem, iLanguage));
         auto* group = new QActionGroup(scales);
@@ -135,7 +141,7 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
         }
     }
     if (Records(kind))
-        menu->addAction(Text(kRecordRunItem, iLanguage), this, [this, kind] { RecordRun(kind); });
+        addCommand(kRecordRunItem, [this, kind] { RecordRun(kind); });
     // From the keyboard the menu opens over the view, where a mouse menu would open.
     const QWidget* view = window->View();
     menu->popup(globalPosition.isNull() ? view->mapToGlobal(QPoint(view->width() / 4, view->height() / 4))
@@ -242,35 +248,44 @@ void PictureCommands::RecordRun(ViewKind kind)
     GifAnimation animation(model_.settings.crStateColor, delay_);
     bool framed = animation.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
 
-    QProgressDialog progress(Text(kRecordingProgress, iLanguage).arg(0).arg(generations),
-                             Text(dialog_builders::kCancel, iLanguage), 0, generations, &frame_);
-    progress.setWindowTitle(Text(DIALOG_RECORD.title, iLanguage));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(1000);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setValue(0);
-
     // As Continuous until runs: each generation shown before the next, a key stops the run, and a
     // step refused at the iteration limit asks whether to raise it. Stopped by a key or by Cancel,
-    // the recording is dropped; ended at the limit, what it holds is saved.
+    // the recording is dropped; ended at the limit, what it holds is saved. Once the run has taken
+    // a second, a progress window shows how far it is, with that Cancel.
+    std::unique_ptr<QProgressDialog> progress;
+    QElapsedTimer clock;
+    clock.start();
+    const auto showProgress = [&](RunGuard& guard, int done) {
+        if (!progress && clock.elapsed() >= 1000) {
+            progress = std::make_unique<QProgressDialog>(QString(), Text(dialog_builders::kCancel, iLanguage), 0,
+                                                         generations, &frame_);
+            progress->setWindowTitle(Text(DIALOG_RECORD.title, iLanguage));
+            progress->setWindowModality(Qt::WindowModal);
+            progress->setMinimumDuration(0);
+            progress->setAutoClose(false);
+            progress->setAutoReset(false);
+            progress->show();
+        }
+        if (progress) {
+            guard.LetThrough(progress.get());
+            progress->setLabelText(Text(kRecordingProgress, iLanguage).arg(done).arg(generations));
+            progress->setValue(done);
+        }
+    };
     a.bIncrementalPaint = 1;
     int done = 0;
     bool stopped = false;
     while (framed && !stopped && done < generations) {
         {
             RunGuard guard;
-            guard.LetThrough(&progress);
             while (framed && done < generations) {
                 if (ComputeNextGeneration(a) == 0)
                     break;
                 guard.Pause(a.iContinuousDelay);
                 frame_.UpdateClient();
                 framed = animation.AddFrame(Frame(kind, scale));
-                ++done;
-                progress.setLabelText(Text(kRecordingProgress, iLanguage).arg(done).arg(generations));
-                progress.setValue(done);
-                if (!guard.KeepGoing() || progress.wasCanceled()) {
+                showProgress(guard, ++done);
+                if (!guard.KeepGoing() || (progress && progress->wasCanceled())) {
                     stopped = true;
                     break;
                 }
@@ -279,7 +294,7 @@ void PictureCommands::RecordRun(ViewKind kind)
         if (framed && !stopped && done < generations && !processing_.AskToRaiseLimit(false))
             break;
     }
-    progress.close();
+    progress.reset();
     frame_.InvalidateClient();
     if (stopped)
         return;
