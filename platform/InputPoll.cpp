@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWindow>
 
 namespace vellicor {
 
@@ -25,9 +26,11 @@ bool InputPoll::Poll()
 
 bool InputPoll::eventFilter(QObject* watched, QEvent* event)
 {
+    // The window system's events reach the window's QWindow before its widgets.
     const auto* widget = qobject_cast<QWidget*>(watched);
-    const bool letThrough =
-        window_ != nullptr && widget != nullptr && (widget == window_ || window_->isAncestorOf(widget));
+    const bool letThrough = window_ != nullptr &&
+                            (widget != nullptr ? widget == window_ || window_->isAncestorOf(widget)
+                                               : watched == window_->windowHandle());
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Claimed for the key itself, so no accelerator acts on it; the key press that follows
