@@ -119,7 +119,7 @@ for language in en fr; do
          xdotool mousemove 60 120 click 3; sleep 0.5; xdotool mousemove 120 152; sleep 1
          import -window root \"$menuShot\"; xdotool mousemove 120 174 click 1; sleep 1
          import -window root \"$dialogShot\"; xdotool key Escape; sleep 0.5
-         xdotool mousemove 300 300 click 1; sleep 0.3; xdotool key shift+F10; sleep 1
+         xdotool mousemove 285 63 click 1; sleep 0.3; xdotool key shift+F10; sleep 1
          import -window root \"$arrayShot\"; kill \$p"
     rm -rf "$config"
     echo "$menuShot"
