@@ -5,6 +5,8 @@
 // they were when the run polled the message queue itself. Exists only for the length of a run.
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 namespace vellicor {
 
@@ -19,11 +21,16 @@ public:
     // since the poll began or since the last call.
     bool Poll();
 
+    // The mouse reaches this window and what it holds (a progress window's Cancel button), and
+    // its close box closes it; keys still stop the run.
+    void LetThrough(QWidget* window) { window_ = window; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     bool keyPressed_ = false;
+    QPointer<QWidget> window_;
 };
 
 } // namespace vellicor

@@ -8,7 +8,7 @@ out=${1:-$root/build/screenshots}
 
 export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
 cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j2 --target vellicor quorrel
+cmake --build "$root/build" -j2 --target vellicor quorrel vellicor-render
 mkdir -p "$out"
 [ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
 
@@ -102,4 +102,41 @@ for language in en fr; do
     rm -rf "$config"
     echo "$shot"
     echo "$colorsShot"
+done
+
+# Pictures out, in both languages: the Bitmap window's context menu with its scale submenu open,
+# the recording dialog its last item opens, and the Array window's menu opened by Shift+F10.
+for language in en fr; do
+    config=$(mktemp -d)
+    mkdir -p "$config/vellicor"
+    printf '[Vellicor]\n' > "$config/vellicor/VLR.INI"
+    [ "$language" = fr ] && printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
+    menuShot="$out/vellicor-$language-picture-menu.png"
+    dialogShot="$out/vellicor-$language-record-dialog.png"
+    arrayShot="$out/vellicor-$language-array-picture-menu.png"
+    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+         xdotool mousemove 60 120 click 3; sleep 0.5; xdotool mousemove 120 152; sleep 1
+         import -window root \"$menuShot\"; xdotool mousemove 120 174 click 1; sleep 1
+         import -window root \"$dialogShot\"; xdotool key Escape; sleep 0.5
+         xdotool mousemove 285 63 click 1; sleep 0.3; xdotool key shift+F10; sleep 1
+         import -window root \"$arrayShot\"; kill \$p"
+    rm -rf "$config"
+    echo "$menuShot"
+    echo "$dialogShot"
+    echo "$arrayShot"
+done
+
+# An animation made by the renderer: the Standard figure under the rule set of the third sample
+# page, 60 generations on 60 x 60 cells, four pixels a cell; and four of its frames as pictures.
+settings=$(mktemp)
+printf '[Vellicor]\nwMaxHor=61\nwMaxVer=61\niNumAuto[0]=289\niNumAuto[1]=64\niNumAuto[3]=128\n' > "$settings"
+printf 'iNumAuto[4]=16\niNumAuto[5]=4\niNumAuto[7]=10\n' >> "$settings"
+gif="$out/vellicor-render-samples-3.gif"
+"$root/build/render/vellicor-render" --settings "$settings" --generations 60 --scale 4 --delay 80 --output "$gif"
+rm -f "$settings"
+echo "$gif"
+for frame in 0 20 40 60; do
+    convert "$gif[$frame]" "$out/vellicor-render-samples-3-frame-$frame.png"
+    echo "$out/vellicor-render-samples-3-frame-$frame.png"
 done

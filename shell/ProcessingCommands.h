@@ -26,10 +26,11 @@ public:
 
     int32_t ContinuousUntilGo() const { return bContinuousUntilGo_; }
 
-private:
-    void RunStepsWithRetry();
     // Retry / Cancel; true when the limit was raised.
     bool AskToRaiseLimit(bool untilStable);
+
+private:
+    void RunStepsWithRetry();
     // Generations one by one, each shown before the next, while the counter stays within the
     // bound; a key press ends it.
     void RunContinuously(bool untilTarget);

@@ -14,6 +14,7 @@
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
+#include "shell/PictureCommands.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/settings/SettingsFile.h"
 #include "views/ArrayImage.h"
@@ -65,6 +66,7 @@ void Program::CreateMainWindow()
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
     arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
     selectionCommands_ = std::make_unique<SelectionCommands>(model_, selection_, prompts_, *frame_, *arrayWindow_);
+    pictures_ = std::make_unique<PictureCommands>(*this, model_, prompts_, *frame_, *processing_);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;

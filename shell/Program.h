@@ -20,6 +20,7 @@
 namespace vellicor {
 
 class HelpViewer;
+class PictureCommands;
 class UserPrompts;
 
 // The shell's own run-time state; none of it is saved.
@@ -64,6 +65,7 @@ public:
     ChildFrame* MosaicWindow() const { return windows_->Mosaic(); }
     ChildFrame* MultiBitmapWindow() const { return windows_->MultiBitmap(); }
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
+    PictureCommands& Pictures() { return *pictures_; }
 
 private:
     void CreateMainWindow();
@@ -96,6 +98,7 @@ private:
     std::unique_ptr<ArrayWindow> arrayWindow_;
     std::unique_ptr<SelectionCommands> selectionCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
+    std::unique_ptr<PictureCommands> pictures_; // the views' context menus
 };
 
 } // namespace vellicor

@@ -24,6 +24,9 @@ public:
     // A real wait of this many milliseconds, during which events flow; a key press ends it early.
     void Pause(int milliseconds);
 
+    // The mouse works in this window during the run (see InputPoll::LetThrough).
+    void LetThrough(QWidget* window) { poll_.LetThrough(window); }
+
 private:
     InputPoll poll_;
     bool stopRequested_ = false;

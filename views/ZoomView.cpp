@@ -7,23 +7,33 @@
 namespace vellicor {
 
 ZoomView::ZoomView(const Automaton& automaton, const uint32_t* crStateColor, QWidget* parent)
-    : QWidget(parent), automaton_(automaton), crStateColor_(crStateColor)
+    : PictureView(parent), automaton_(automaton), crStateColor_(crStateColor)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setCursor(Qt::CrossCursor);
 }
 
+QImage ZoomView::Picture()
+{
+    if (size().isEmpty())
+        return {};
+    QImage picture(size(), QImage::Format_RGB32);
+    const QImage image = RenderArrayImage(automaton_, crStateColor_);
+    if (image.isNull()) {
+        picture.fill(Qt::white);
+        return picture;
+    }
+    // Nearest-neighbour, as a stretch of a bitmap: each cell stays a sharp block.
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(picture.rect(), image);
+    return picture;
+}
+
 void ZoomView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    const QImage image = RenderArrayImage(automaton_, crStateColor_);
-    if (image.isNull()) {
-        painter.fillRect(rect(), Qt::white);
-        return;
-    }
-    // Nearest-neighbour, as a stretch of a bitmap: each cell stays a sharp block.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(rect(), image);
+    painter.drawImage(0, 0, Picture());
 }
 
 } // namespace vellicor

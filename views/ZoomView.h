@@ -3,16 +3,18 @@
 // the window's outer size.
 
 #include "engine/Automaton.h"
-
-#include <QWidget>
+#include "views/PictureView.h"
 
 #include <cstdint>
 
 namespace vellicor {
 
-class ZoomView : public QWidget {
+class ZoomView : public PictureView {
 public:
     ZoomView(const Automaton& automaton, const uint32_t* crStateColor, QWidget* parent = nullptr);
+
+    // The stretched image at the client's size, as painted.
+    QImage Picture() override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,201 @@
+#include "render/RenderOptions.h"
+
+#include <algorithm>
+#include <charconv>
+#include <set>
+
+namespace vellicor {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    R"(Usage: vellicor-render [OPTION]... --output FILE
+Runs Vellicor's automaton without a window and writes a picture, an animation or the cells.
+
+  --settings FILE     the rules, neighbourhood, modulo, array size, palette and Array fill of a
+                      settings file in the program's VLR.INI format; without it the built-in
+                      defaults (never the user's own file)
+  --init KIND         the starting figure: null, standard (the default), random or fill
+  --seed N            the seed of --init random (0 to 4294967295); without it the time
+  --cells FILE        then loads a selection file as Selection / Load does
+  --at X,Y            the cell that takes the file's first field (default 1,1)
+  --generations N     how many generations to run (default 0: the starting figure)
+  --torus, --plane    the geometry; without either, bPlane of the settings
+  --scale K           pixels per cell side in .png and .gif (1 to 64, default 1)
+  --delay MS          milliseconds between the frames of a .gif (0 to 655350, default 100)
+  --quiet             no progress on stderr (shown for runs longer than a second)
+  --output FILE       by its extension: .png the last generation, .gif every generation from
+                      the first, animated and looping, .txt or .asc the last generation's cells
+                      as a selection file
+  --help              this text
+
+The iteration limit of the settings does not stop the run. On bad input the renderer prints
+one line on stderr, exits with a non-zero status and writes no file.
+)";
+
+// Options that take a value, and those that stand alone.
+constexpr std::string_view kValued[] = {"--settings", "--init",  "--seed",  "--cells", "--at",
+                                        "--generations", "--scale", "--delay", "--output"};
+constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help"};
+
+// Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+// A whole number in [minimum, maximum]; anything else is refused with the reason.
+std::variant<int64_t, std::string> Number(std::string_view option, std::string_view text, int64_t minimum,
+                                          int64_t maximum)
+{
+    const std::string prefix = std::string(option) + ": ";
+    if (!text.empty() && text.front() == '-' && text.size() > 1 &&
+        std::all_of(text.begin() + 1, text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return prefix + Quoted(text) + " is negative";
+    int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    const bool digits = !text.empty() && text.front() != '-';
+    if (!digits || end != text.data() + text.size() || error == std::errc::invalid_argument)
+        return prefix + Quoted(text) + " is not a number";
+    if (error == std::errc::result_out_of_range || value < minimum || value > maximum)
+        return prefix + Quoted(text) + " is not between " + std::to_string(minimum) + " and " +
+               std::to_string(maximum);
+    return value;
+}
+
+std::string Lowercase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+std::optional<RenderOptions::Output> OutputKind(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    const size_t dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return std::nullopt;
+    const std::string extension = Lowercase(path.substr(dot));
+    if (extension == ".png")
+        return RenderOptions::Output::Png;
+    if (extension == ".gif")
+        return RenderOptions::Output::Gif;
+    if (extension == ".txt" || extension == ".asc")
+        return RenderOptions::Output::Text;
+    return std::nullopt;
+}
+
+// Applies one option and its value; the message when the value is refused.
+std::optional<std::string> Apply(RenderOptions& options, std::string_view option, const std::string& value)
+{
+    auto number = [&](int64_t minimum, int64_t maximum, auto& target) -> std::optional<std::string> {
+        auto parsed = Number(option, value, minimum, maximum);
+        if (auto* message = std::get_if<std::string>(&parsed))
+            return *message;
+        target = static_cast<std::remove_reference_t<decltype(target)>>(std::get<int64_t>(parsed));
+        return std::nullopt;
+    };
+    if (option == "--settings" || option == "--cells" || option == "--output") {
+        if (value.empty())
+            return std::string(option) + ": no file named";
+        (option == "--settings" ? options.settingsPath : option == "--cells" ? options.cellsPath : options.outputPath) =
+            value;
+        return std::nullopt;
+    }
+    if (option == "--init") {
+        constexpr std::pair<std::string_view, RenderOptions::Init> kInits[] = {
+            {"null", RenderOptions::Init::Null},
+            {"standard", RenderOptions::Init::Standard},
+            {"random", RenderOptions::Init::Random},
+            {"fill", RenderOptions::Init::Fill}};
+        for (const auto& [name, init] : kInits)
+            if (value == name) {
+                options.init = init;
+                return std::nullopt;
+            }
+        return "--init: " + Quoted(value) + " is not null, standard, random or fill";
+    }
+    if (option == "--seed") {
+        uint32_t seed = 0;
+        auto refused = number(0, UINT32_MAX, seed);
+        options.seed = seed;
+        return refused;
+    }
+    if (option == "--at") {
+        const size_t comma = value.find(',');
+        if (comma == std::string::npos)
+            return "--at: " + Quoted(value) + " is not X,Y";
+        int32_t* targets[] = {&options.atX, &options.atY};
+        const std::string_view parts[] = {std::string_view(value).substr(0, comma),
+                                          std::string_view(value).substr(comma + 1)};
+        for (int k = 0; k < 2; ++k) {
+            auto parsed = Number(option, parts[k], 1, 100);
+            if (auto* message = std::get_if<std::string>(&parsed))
+                return *message;
+            *targets[k] = static_cast<int32_t>(std::get<int64_t>(parsed));
+        }
+        return std::nullopt;
+    }
+    if (option == "--generations")
+        return number(0, kMaxRenderGenerations, options.generations);
+    if (option == "--scale")
+        return number(1, kMaxRenderScale, options.scale);
+    return number(0, kMaxRenderDelay, options.delay); // --delay
+}
+
+} // namespace
+
+std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std::string> arguments)
+{
+    RenderOptions options;
+    std::set<std::string> seen;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        const size_t equals = argument.find('=');
+        const std::string option = argument.substr(0, equals);
+        const bool valued = std::find(std::begin(kValued), std::end(kValued), option) != std::end(kValued);
+        const bool flag = std::find(std::begin(kFlags), std::end(kFlags), option) != std::end(kFlags);
+        if (!valued && !flag)
+            return option.starts_with("-") ? "unknown option " + Quoted(option) : "unexpected argument " + Quoted(argument);
+        if (option == "--help") {
+            options.help = true;
+            return options;
+        }
+        if (!seen.insert(option).second)
+            return option + " is given twice";
+        if (flag) {
+            if (equals != std::string::npos)
+                return option + " takes no value";
+            if (option == "--quiet")
+                options.quiet = true;
+            else
+                options.torus = option == "--torus";
+            continue;
+        }
+        std::string value;
+        if (equals != std::string::npos)
+            value = argument.substr(equals + 1);
+        else if (i + 1 < arguments.size())
+            value = arguments[++i];
+        else
+            return option + " needs a value";
+        if (std::optional<std::string> refused = Apply(options, option, value))
+            return *refused;
+    }
+    if (seen.contains("--torus") && seen.contains("--plane"))
+        return "--torus and --plane exclude each other";
+    if (options.outputPath.empty())
+        return "--output FILE is required (see --help)";
+    const std::optional<RenderOptions::Output> output = OutputKind(options.outputPath);
+    if (!output)
+        return "--output: " + Quoted(options.outputPath) + " does not end in .png, .gif, .txt or .asc";
+    options.output = *output;
+    return options;
+}
+
+std::string_view RenderUsage() { return kUsage; }
+
+} // namespace vellicor

@@ -1,0 +1,44 @@
+#pragma once
+// The command line of vellicor-render. Every option but --output is optional; each may be given
+// once. Values follow their option as the next argument or after '=' ("--seed 7", "--seed=7").
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vellicor {
+
+struct RenderOptions {
+    enum class Init { Null, Standard, Random, Fill };
+    enum class Output { Png, Gif, Text };
+
+    std::string settingsPath; // empty: the built-in defaults
+    Init init = Init::Standard;
+    std::optional<uint32_t> seed; // Random: nothing seeds with the time, as the program does
+    std::string cellsPath;        // empty: no selection file
+    int32_t atX = 1;              // the cell that takes the file's first field
+    int32_t atY = 1;
+    int32_t generations = 0;
+    std::optional<bool> torus; // nothing: the geometry that bPlane of the settings marks
+    int32_t scale = 1;
+    int32_t delay = 100; // milliseconds between the frames of a GIF
+    bool quiet = false;
+    std::string outputPath;
+    Output output = Output::Png;
+    bool help = false; // --help: nothing else is read
+};
+
+inline constexpr int32_t kMaxRenderScale = 64;
+inline constexpr int32_t kMaxRenderDelay = 655350; // what a GIF frame can wait, in milliseconds
+inline constexpr int32_t kMaxRenderGenerations = INT32_MAX - 1; // from level 1, the last level a step reaches
+
+// The options, or one line telling what is wrong with the first argument found wrong.
+std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std::string> arguments);
+
+// What --help prints.
+std::string_view RenderUsage();
+
+} // namespace vellicor

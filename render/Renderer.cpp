@@ -1,0 +1,166 @@
+#include "render/Renderer.h"
+
+#include "content/AtomicFile.h"
+#include "content/Initialisation.h"
+#include "content/SelectionFile.h"
+#include "engine/Processing.h"
+#include "engine/Step.h"
+#include "render/Pictures.h"
+#include "shell/settings/SettingsFile.h"
+#include "shell/settings/SettingsTable.h"
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+namespace vellicor {
+
+namespace {
+
+// Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
+std::string Quoted(std::string_view text)
+{
+    std::string quoted(1, '"');
+    quoted += text;
+    quoted += '"';
+    return quoted;
+}
+
+// A folder opens as a stream on some systems and reads as an empty file: not what was meant.
+bool IsFile(const std::string& path)
+{
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+// The settings file as the program reads it. A file is refused when it is not a settings file at
+// all (no key of the program in its "Vellicor" section) or when a key of the program holds a
+// value with no number in it, which the program would silently take for the default.
+std::optional<std::string> LoadSettingsFile(Model& model, const std::string& path)
+{
+    std::string bytes;
+    if (!IsFile(path) || !ReadWholeFile(path, bytes))
+        return "cannot read the settings file " + Quoted(path);
+    const ProfileText file(std::move(bytes));
+    bool anyKey = false;
+    for (const SettingKey& key : LoadKeys()) {
+        const std::optional<std::string_view> value = file.Find(kSettingsSection, key.Name());
+        if (!value)
+            continue;
+        anyKey = true;
+        if (ParseProfileInt(*value, 0) != ParseProfileInt(*value, 1))
+            return "the settings file " + Quoted(path) + " gives " + key.Name() + " the value " +
+                   Quoted(std::string(*value)) + ", not a number";
+    }
+    if (!anyKey)
+        return "the settings file " + Quoted(path) + " has no setting of the program in a [Vellicor] section";
+    LoadSettingsFrom(model, file);
+    return std::nullopt;
+}
+
+void Initialise(Model& model, const RenderOptions& options)
+{
+    Automaton& a = model.automaton;
+    switch (options.init) {
+    case RenderOptions::Init::Null: InitNull(a); break;
+    case RenderOptions::Init::Standard: InitStandard(a); break;
+    case RenderOptions::Init::Random:
+        InitRandom(a, model.content, options.seed.value_or(static_cast<uint32_t>(std::time(nullptr))));
+        break;
+    case RenderOptions::Init::Fill: InitArrayFill(a, model.content); break;
+    }
+}
+
+std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
+{
+    const std::string size = std::to_string(EffectiveMaxHor(a) - 1) + " x " + std::to_string(EffectiveMaxVer(a) - 1);
+    if (options.atX > EffectiveMaxHor(a) - 1 || options.atY > EffectiveMaxVer(a) - 1)
+        return "--at: the cell " + std::to_string(options.atX) + "," + std::to_string(options.atY) +
+               " is outside the array of " + size + " cells";
+    Selection selection;
+    selection.iPointX = options.atX;
+    selection.iPointY = options.atY;
+    // Checked on a copy, so that a refused file changes nothing that could still be written.
+    Automaton loaded = a;
+    const LoadResult result = LoadSelectionFile(loaded, selection, options.cellsPath);
+    if (!IsFile(options.cellsPath) || !result.bLoaded)
+        return "cannot read the selection file " + Quoted(options.cellsPath);
+    if (result.bDataError)
+        return "the selection file " + Quoted(options.cellsPath) + " holds a state above 15 or a field of more than 7 digits";
+    if (result.bOutsideArray)
+        return "the selection file " + Quoted(options.cellsPath) + " placed at " + std::to_string(options.atX) + "," +
+               std::to_string(options.atY) + " reaches past the array of " + size + " cells";
+    a = loaded;
+    return std::nullopt;
+}
+
+QImage Frame(const Model& model, int32_t scale)
+{
+    return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
+}
+
+} // namespace
+
+std::optional<std::string> Render(const RenderOptions& options, const RenderProgress& progress)
+{
+    Model model(0);
+    Automaton& a = model.automaton;
+    if (options.settingsPath.empty())
+        LoadSettingsFrom(model, ProfileText()); // every default, with what follows from them
+    else if (std::optional<std::string> refused = LoadSettingsFile(model, options.settingsPath))
+        return refused;
+    ResetAutomaton(model);
+    // As the Preferences dialog's OK applies a geometry: before the figure, which wraps it.
+    if (options.torus)
+        model.settings.bPlane = *options.torus ? 1 : 0;
+    a.iGeometryMode = model.settings.bPlane;
+    ApplyGeometry(a);
+    Initialise(model, options);
+    if (!options.cellsPath.empty())
+        if (std::optional<std::string> refused = LoadCells(a, options))
+            return refused;
+    if (options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
+        return "the array has no cell to draw";
+
+    // The program asks whether to raise the limit; the cells go on the same whichever limit.
+    a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));
+    const int64_t total = options.generations;
+    std::optional<std::string> bytes;
+    if (options.output == RenderOptions::Output::Gif) {
+        GifAnimation animation(model.settings.crStateColor, options.delay);
+        bool framed = animation.AddFrame(Frame(model, options.scale));
+        for (int64_t done = 1; framed && done <= total; ++done) {
+            ComputeNextGeneration(a);
+            framed = animation.AddFrame(Frame(model, options.scale));
+            if (progress && done % kPollInterval == 0)
+                progress(done, total);
+        }
+        bytes = animation.Finish();
+    } else {
+        int64_t done = 0;
+        RunSteps(a, options.generations, [&] {
+            done += kPollInterval;
+            if (progress)
+                progress(done, total);
+            return true;
+        });
+        if (options.output == RenderOptions::Output::Png) {
+            bytes = PngBytes(Frame(model, options.scale));
+        } else {
+            Selection interior;
+            interior.iSelStartX = interior.iSelStartY = 1;
+            interior.iSelEndX = EffectiveMaxHor(a) - 1;
+            interior.iSelEndY = EffectiveMaxVer(a) - 1;
+            bytes = SelectionFileBytes(a, interior);
+        }
+    }
+    if (progress)
+        progress(total, total);
+    if (!bytes)
+        return "the picture could not be encoded (too large?)";
+    if (!WriteFileAtomically(options.outputPath, *bytes))
+        return "cannot write " + Quoted(options.outputPath);
+    return std::nullopt;
+}
+
+} // namespace vellicor

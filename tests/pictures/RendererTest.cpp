@@ -1,0 +1,117 @@
+// vellicor-render as a script runs it: the cells it writes are the program's own run from the same
+// start, and every bad input is refused with one line on stderr and no file.
+
+#include "tests/shell/ProgramFixture.h"
+
+#include "content/AtomicFile.h"
+#include "content/SelectionFile.h"
+#include "resources/ParameterDialogTemplates.h"
+#include "shell/CommandIds.h"
+
+#include <QDir>
+#include <QProcess>
+
+namespace vellicor::test {
+namespace {
+
+// A 16-state rule on weighted state sums, modulo 7, on 30 x 24 cells.
+constexpr const char* kSettings =
+    "[Vellicor]\nwMaxHor=31\nwMaxVer=25\nbHomogeneousMode=0\niModuloMode=1\niModuloDefault=7\n"
+    "iNumAuto[0]=1\niNumAuto[1]=6\niNumAuto[2]=24\niNumAuto[3]=96\niNumAuto[4]=384\niNumAuto[5]=512\n"
+    "iNumAuto[9]=128\niNumAuto[15]=8\niNeighbours[0][0]=2\niNeighbours[1][1]=3\niNeighbours[2][1]=-1\n";
+constexpr const char* kCells = "1\t2\t3\t0\t15\n9\t0\t0\t4\n0\t5\t6\t7\t1\n";
+
+struct Finished {
+    int exitCode = -1;
+    std::string errors;
+};
+
+class RendererTest : public ProgramTest {
+protected:
+    std::string Path(const char* name) const { return folder.filePath(name).toStdString(); }
+
+    Finished Render(const std::vector<std::string>& arguments) const
+    {
+        QStringList list;
+        for (const std::string& argument : arguments)
+            list << QString::fromStdString(argument);
+        QProcess process;
+        process.start(VELLICOR_RENDER, list);
+        process.waitForFinished(60000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                process.readAllStandardError().toStdString()};
+    }
+};
+
+TEST_F(RendererTest, TextOutputIsTheProgramsOwnRunInThePlaneAndTheTorus)
+{
+    WriteSettings(kSettings);
+    ASSERT_TRUE(WriteFileAtomically(Path("cells.txt"), kCells));
+    std::string previous;
+    for (const bool torus : {false, true}) {
+        const int generations = torus ? 53 : 37;
+        Start();
+        if (torus) {
+            prompts.QueueDialogAnswer(DialogAnswer().Click(preferences_dialog::kTorus).Click(kIdOk));
+            Command(command::kPreferences);
+        }
+        Command(command::kNull);
+        program->GetSelection().iPointX = 26;
+        program->GetSelection().iPointY = 4;
+        prompts.QueueFileAnswer(Path("cells.txt"));
+        Command(kCommandSelectionLoad);
+        prompts.QueueDialogAnswer(DialogAnswer().Type(202, std::to_string(1 + generations)).Click(kIdOk));
+        Command(command::kLevel);
+        ASSERT_EQ(1 + generations, A().iLevel);
+        ASSERT_TRUE(prompts.Problems().empty()) << prompts.Problems().front();
+        Selection interior;
+        interior.iSelStartX = interior.iSelStartY = 1;
+        interior.iSelEndX = 30;
+        interior.iSelEndY = 24;
+        const std::string expected = SelectionFileBytes(A(), interior);
+
+        const Finished run = Render({"--settings", SettingsPath(), "--init", "null", "--cells", Path("cells.txt"), "--at",
+                                "26,4", "--generations", std::to_string(generations), torus ? "--torus" : "--plane",
+                                "--output", Path("out.txt")});
+        ASSERT_EQ(0, run.exitCode) << run.errors;
+        std::string written;
+        ASSERT_TRUE(ReadWholeFile(Path("out.txt"), written));
+        EXPECT_EQ(expected, written) << (torus ? "torus" : "plane");
+        EXPECT_NE(previous, written) << "the figure crosses the right edge: the geometries differ";
+        previous = written;
+    }
+}
+
+TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
+{
+    ASSERT_TRUE(WriteFileAtomically(Path("garbage.ini"), std::string("\x89PNG\r\n\x1a\n\0\0\x01", 11)));
+    ASSERT_TRUE(WriteFileAtomically(Path("letters.ini"), "[Vellicor]\nwMaxHor=wide\n"));
+    ASSERT_TRUE(WriteFileAtomically(Path("sixteen.txt"), "1\t16\n"));
+    ASSERT_TRUE(WriteFileAtomically(Path("cells.txt"), kCells));
+    const std::string png = Path("out.png");
+    const struct {
+        const char* why;
+        std::vector<std::string> arguments;
+    } kBadInputs[] = {
+        {"unknown option", {"--colour", "red", "--output", png}},
+        {"unreadable settings", {"--settings", Path("none.ini"), "--output", png}},
+        {"settings that are no settings", {"--settings", Path("garbage.ini"), "--output", png}},
+        {"a setting that is no number", {"--settings", Path("letters.ini"), "--output", png}},
+        {"unreadable cells", {"--cells", Path("none.txt"), "--output", png}},
+        {"a state above 15", {"--cells", Path("sixteen.txt"), "--output", png}},
+        {"cells past the array", {"--cells", Path("cells.txt"), "--at", "10,1", "--output", png}},
+        {"negative number", {"--generations", "-5", "--output", png}},
+        {"non-numeric number", {"--scale", "big", "--output", png}},
+        {"unknown extension", {"--output", Path("out.bmp")}},
+    };
+    for (const auto& bad : kBadInputs) {
+        const Finished run = Render(bad.arguments);
+        EXPECT_NE(0, run.exitCode) << bad.why;
+        EXPECT_TRUE(run.errors.starts_with("vellicor-render: ")) << bad.why << ": " << run.errors;
+        EXPECT_EQ(1, std::count(run.errors.begin(), run.errors.end(), '\n')) << bad.why << ": " << run.errors;
+        EXPECT_EQ(QStringList(), QDir(folder.path()).entryList({"out.*", "*.tmp*"})) << bad.why;
+    }
+}
+
+} // namespace
+} // namespace vellicor::test
