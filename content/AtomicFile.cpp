@@ -123,8 +123,16 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes)
     return true;
 }
 
+bool IsRegularFile(const std::string& path)
+{
+    std::error_code error;
+    return fs::is_regular_file(path, error);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes)
 {
+    if (!IsRegularFile(path))
+        return false;
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return false;

@@ -14,7 +14,11 @@ namespace vellicor {
 // for root); the old file, if any, is then untouched and no temporary is left.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
 
-// The whole file, or false when it cannot be opened or read.
+// Only a regular file (a link to one included) is read: a folder would read as an empty file, and
+// a device such as /dev/zero would never end.
+bool IsRegularFile(const std::string& path);
+
+// The whole file, or false when it is not a regular file or cannot be opened or read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 } // namespace vellicor

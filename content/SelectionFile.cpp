@@ -131,6 +131,8 @@ LoadResult LoadSelection(Automaton& a, Selection& s, std::string_view bytes)
 
 LoadResult LoadSelectionFile(Automaton& a, Selection& s, const std::string& path)
 {
+    if (!IsRegularFile(path))
+        return {};
     std::ifstream in(path, std::ios::binary);
     if (!in)
         return {};

@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <ctime>
-#include <filesystem>
 
 namespace vellicor {
 
@@ -26,20 +25,13 @@ std::string Quoted(std::string_view text)
     return quoted;
 }
 
-// A folder opens as a stream on some systems and reads as an empty file: not what was meant.
-bool IsFile(const std::string& path)
-{
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 // The settings file as the program reads it. A file is refused when it is not a settings file at
 // all (no key of the program in its "Vellicor" section) or when a key of the program holds a
 // value with no number in it, which the program would silently take for the default.
 std::optional<std::string> LoadSettingsFile(Model& model, const std::string& path)
 {
     std::string bytes;
-    if (!IsFile(path) || !ReadWholeFile(path, bytes))
+    if (!ReadWholeFile(path, bytes))
         return "cannot read the settings file " + Quoted(path);
     const ProfileText file(std::move(bytes));
     bool anyKey = false;
@@ -83,7 +75,7 @@ std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
     // Checked on a copy, so that a refused file changes nothing that could still be written.
     Automaton loaded = a;
     const LoadResult result = LoadSelectionFile(loaded, selection, options.cellsPath);
-    if (!IsFile(options.cellsPath) || !result.bLoaded)
+    if (!result.bLoaded)
         return "cannot read the selection file " + Quoted(options.cellsPath);
     if (result.bDataError)
         return "the selection file " + Quoted(options.cellsPath) + " holds a state above 15 or a field of more than 7 digits";

@@ -123,7 +123,8 @@ TEST(SelectionFile, UnreadableOrUnwritableFilesChangeNothing)
     TempFolder folder;
     Automaton a;
     Paint(a.byArray, 1, 1, {"12"});
-    for (const std::string& path : {folder.File("missing.txt"), folder.File("")}) { // the second is a folder
+    // A folder, and a device that would never end.
+    for (const std::string& path : {folder.File("missing.txt"), folder.File(""), std::string("/dev/zero")}) {
         Selection s = test::Rectangle(1, 1, 2, 1, 1, 1);
         EXPECT_FALSE(LoadSelectionFile(a, s, path).bLoaded) << path;
         EXPECT_EQ(Region(a.byArray, 1, 1, 3, 1)[0], "12.");

@@ -66,7 +66,7 @@ TEST(SettingsSave, AFreshFileListsThe105KeysInOrderAndEachComesBack)
     std::string expected = "[Vellicor] bDrawGrid bRectangle bPlane iGeometryMode iCellWidth bDynamicCell bDisplaySucc "
                            "iIterLimit iContinuousDelay iIterIncrement iStep wMaxHor wMaxVer iModuloMode "
                            "iModuloDefault bHomogeneousMode ";
-    const auto at = [](int i) { return "[" + std::to_string(i) + "]"; };
+    const auto at = [](int i) { return std::string("[").append(std::to_string(i)).append("]"); };
     for (int s = 0; s < 16; ++s)
         expected += "iNumAuto" + at(s) + " ";
     for (int s = 0; s < 16; ++s)
