@@ -1,0 +1,73 @@
+#include "explore/CandidateRun.h"
+
+#include "engine/Rules.h"
+#include "engine/Step.h"
+
+#include <algorithm>
+#include <cstring>
+#include <memory>
+
+namespace vellicor {
+
+namespace {
+
+bool SameLiveCells(const Automaton& a, const CellArray& one, const CellArray& other)
+{
+    const int h = EffectiveMaxHor(a);
+    const auto rows = static_cast<size_t>(EffectiveMaxVer(a) - 1);
+    for (int x = 1; x <= h - 1; ++x)
+        if (std::memcmp(one[x] + 1, other[x] + 1, rows) != 0)
+            return false;
+    return true;
+}
+
+} // namespace
+
+void PrepareCandidate(Automaton& a, const RuleSet& numAuto)
+{
+    std::copy(numAuto.begin(), numAuto.end(), a.iNumAuto);
+    DecodeRules(a);
+    EncodeRules(a);
+    a.iLevel = 1;
+    a.iIterLimit = 0; // never equal to a level counted up from 1
+    a.bLimitReached = 0;
+}
+
+bool IsUniform(const Automaton& a)
+{
+    const int h = EffectiveMaxHor(a);
+    const int v = EffectiveMaxVer(a);
+    if (h < 2 || v < 2)
+        return true;
+    const uint8_t first = a.byArray[1][1];
+    for (int x = 1; x <= h - 1; ++x)
+        for (int y = 1; y <= v - 1; ++y)
+            if (a.byArray[x][y] != first)
+                return false;
+    return true;
+}
+
+RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, const std::atomic<bool>* cancel)
+{
+    // Generation i - 2, for the period-2 test; byOldArray holds i - 1.
+    const auto twoBack = stopWhenDull ? std::make_unique<CellArray>() : nullptr;
+    const auto columnsBytes = static_cast<size_t>(EffectiveMaxHor(a) + 1) * kColumnStride;
+    for (int32_t i = 1; i <= generations; ++i) {
+        if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
+            return {RunVerdict::Cancelled, i - 1};
+        if (twoBack && i >= 2)
+            std::memcpy((*twoBack)[0], a.byOldArray[0], columnsBytes);
+        ComputeNextGeneration(a);
+        if (!stopWhenDull)
+            continue;
+        if (IsStable(a) != 0)
+            return {RunVerdict::Freezes, i};
+        if (i >= 2 && SameLiveCells(a, a.byArray, *twoBack))
+            return {RunVerdict::PeriodTwo, i};
+    }
+    if (stopWhenDull && IsUniform(a))
+        return {RunVerdict::DiesOut, generations};
+    return {RunVerdict::Lively, generations};
+}
+
+} // namespace vellicor

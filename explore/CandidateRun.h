@@ -1,0 +1,36 @@
+#pragma once
+// One candidate's run: its own copy of the automaton, the candidate's rules, K generations of
+// the program's own step, and the verdict of the dull filter.
+//
+// Dull runs rarely make a picture: a run that dies out (one state on every live cell after K
+// generations), freezes (a generation equal to the one before, at any time within K) or settles
+// into a cycle of period 2 (a generation equal to the one two before). The last two are found as
+// they happen, so most dull runs cost a few generations rather than K.
+
+#include "explore/RuleCandidates.h"
+
+#include <atomic>
+
+namespace vellicor {
+
+enum class RunVerdict { Lively, DiesOut, Freezes, PeriodTwo, Cancelled };
+
+struct RunOutcome {
+    RunVerdict verdict = RunVerdict::Lively;
+    int32_t generations = 0; // computed before the verdict: K for a lively run
+};
+
+// The rules in both forms, and a run that no iteration limit stops: K generations from level 1.
+// Cells, size, neighbourhood, modulo, homogeneous mode and geometry stay as they are.
+void PrepareCandidate(Automaton& a, const RuleSet& numAuto);
+
+// K generations of ComputeNextGeneration on a prepared automaton, which ends holding the last
+// one. With stopWhenDull the run ends at the first sign of a dull one; without it the verdict is
+// Lively or Cancelled. cancel, when given, is read before every generation.
+RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
+                        const std::atomic<bool>* cancel = nullptr);
+
+// One state on every live cell.
+bool IsUniform(const Automaton& a);
+
+} // namespace vellicor
