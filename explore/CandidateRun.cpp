@@ -33,6 +33,19 @@ void PrepareCandidate(Automaton& a, const RuleSet& numAuto)
     a.bLimitReached = 0;
 }
 
+void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last)
+{
+    std::copy(numAuto.begin(), numAuto.end(), a.iNumAuto);
+    DecodeRules(a);
+    EncodeRules(a);
+    if (last != nullptr && last->wMaxHor == a.wMaxHor && last->wMaxVer == a.wMaxVer) {
+        a.byArray = last->byArray;
+        a.byOldArray = last->byOldArray;
+        ApplyGeometry(a);
+    }
+    a.bIncrementalPaint = 0;
+}
+
 bool IsUniform(const Automaton& a)
 {
     const int h = EffectiveMaxHor(a);

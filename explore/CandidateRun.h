@@ -33,4 +33,10 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
 // One state on every live cell.
 bool IsUniform(const Automaton& a);
 
+// A candidate taken by the program: its rules in both forms, as the Transition rules dialog's OK
+// leaves them, and a full repaint. With its last generation (when that has the array's size) the
+// cells too, both generations, so that Until stable sees the run as the candidate left it; the
+// level and the counters stay, as after a fill: the run goes on from the new picture.
+void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last);
+
 } // namespace vellicor

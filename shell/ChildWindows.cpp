@@ -43,6 +43,8 @@ int ChildWindows::IconBarHeight() const { return kIconBarWindowHeight * state_.b
 void ChildWindows::CreateIconBar()
 {
     auto* view = new IconBarView([this](int id) { frame_.SendCommand(id); });
+    if (contextMenu_)
+        AttachContextMenu(*view, contextMenu_);
     iconBar_ = frame_.CreateBareWindow(view, {0, 0, frame_.ClientSize().width(), kIconBarWindowHeight});
     state_.bIconBarOn = 1;
     QObject::connect(view, &QObject::destroyed, [this] { state_.bIconBarOn = 0; });
@@ -76,6 +78,8 @@ void ChildWindows::CreateInfoWindow()
     const LayoutRect& r = now.info;
     auto* view = new InfoView(model_.automaton, model_.settings.iLanguage,
                               [this] { frame_.SendCommand(command::kNext); });
+    if (contextMenu_)
+        AttachContextMenu(*view, contextMenu_);
     info_ = frame_.CreateChildWindow(Options(kInfoWindowTitle, r.x, r.y, r.width, r.height), view);
     state_.bInfoOpen = 1;
     frame_.CheckMenuItem(command::kWindowInfo, true);

@@ -1,0 +1,222 @@
+#include "views/GalleryView.h"
+
+#include "engine/Rules.h"
+#include "resources/ExplorerTexts.h"
+#include "views/ArrayImage.h"
+
+#include <QHelpEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include <algorithm>
+
+namespace vellicor {
+
+namespace {
+
+constexpr int kGap = 8;           // between places and around them
+constexpr int kNaturalSide = 96;  // a small array is enlarged to about this
+const QColor kGround(0xC0, 0xC0, 0xC0);
+const QColor kPending(0xB0, 0xB0, 0xB0);
+const QColor kSelection(0x20, 0x50, 0xC0);
+
+QString Text(const BilingualText& text, int32_t iLanguage)
+{
+    const std::string_view picked = PickText(text, iLanguage);
+    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
+}
+
+QString Name(const RuleSet& rules) { return QString::fromStdString(RuleSetName(rules)); }
+
+} // namespace
+
+GalleryView::GalleryView(const uint32_t* crStateColor, const int32_t& iLanguage, QWidget* parent)
+    : QWidget(parent), crStateColor_(crStateColor), iLanguage_(iLanguage)
+{
+    setObjectName(QStringLiteral("Gallery"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    QFont small = font();
+    small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
+    setFont(small);
+    setMinimumSize(kGalleryMinSide * (32 + kGap) + kGap, kGalleryMinSide * (32 + kGap + fontMetrics().height()) + kGap);
+    Reset(pictureColumns_, pictureRows_);
+}
+
+void GalleryView::Reset(int pictureColumns, int pictureRows)
+{
+    pictureColumns_ = std::max(pictureColumns, 1);
+    pictureRows_ = std::max(pictureRows, 1);
+    slots_.assign(static_cast<size_t>(kGalleryMaxSide * kGalleryMaxSide), GallerySlot{});
+    selected_.clear();
+    Layout();
+    update();
+}
+
+void GalleryView::SetResult(int slot, const RuleSet& rules, bool dull, std::shared_ptr<const Automaton> last)
+{
+    if (slot < 0 || slot >= static_cast<int>(slots_.size()))
+        return;
+    slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last)};
+    if (slot < SlotCount())
+        update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + fontMetrics().height()));
+}
+
+int GalleryView::ReadyCount() const
+{
+    return static_cast<int>(
+        std::count_if(slots_.begin(), slots_.begin() + SlotCount(), [](const GallerySlot& s) { return s.ready; }));
+}
+
+const GallerySlot& GalleryView::Slot(int slot) const { return slots_.at(static_cast<size_t>(slot)); }
+
+QImage GalleryView::Picture(int slot) const
+{
+    const GallerySlot& s = Slot(slot);
+    return s.ready && s.last ? RenderArrayImage(*s.last, crStateColor_) : QImage();
+}
+
+QSize GalleryView::NaturalPicture() const
+{
+    const int longest = std::max(pictureColumns_, pictureRows_);
+    const int scale = std::max(1, kNaturalSide / longest);
+    return {pictureColumns_ * scale, pictureRows_ * scale};
+}
+
+void GalleryView::Layout()
+{
+    const int textHeight = fontMetrics().height();
+    const QSize natural = NaturalPicture();
+    auto fit = [](int room, int need) { return std::clamp(room / std::max(need, 1), kGalleryMinSide, kGalleryMaxSide); };
+    const int columns = fit(width() - kGap, natural.width() + kGap);
+    const int rows = fit(height() - kGap, natural.height() + kGap + textHeight);
+    cell_ = QSize((width() - kGap) / columns, (height() - kGap) / rows);
+    // The picture keeps the array's proportions inside what a place leaves for it.
+    const QSize room(std::max(cell_.width() - kGap, 1), std::max(cell_.height() - kGap - textHeight, 1));
+    picture_ = natural.scaled(room.boundedTo(natural), Qt::KeepAspectRatio);
+    if (picture_.isEmpty())
+        picture_ = QSize(1, 1);
+    const bool changed = columns * rows != columns_ * rows_;
+    columns_ = columns;
+    rows_ = rows;
+    if (changed && onGrid_)
+        onGrid_(SlotCount());
+}
+
+QRect GalleryView::SlotRect(int slot) const
+{
+    const int column = slot % columns_;
+    const int row = slot / columns_;
+    const int left = kGap + column * cell_.width() + (cell_.width() - kGap - picture_.width()) / 2;
+    const int top = kGap + row * cell_.height();
+    return {left, top, picture_.width(), picture_.height()};
+}
+
+int GalleryView::SlotAt(QPoint point) const
+{
+    for (int slot = 0; slot < SlotCount(); ++slot)
+        if (SlotRect(slot).adjusted(-kGap / 2, -kGap / 2, kGap / 2, fontMetrics().height() + kGap / 2).contains(point))
+            return slot;
+    return -1;
+}
+
+void GalleryView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Layout();
+}
+
+void GalleryView::paintEvent(QPaintEvent* /*event*/)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), kGround);
+    const int textHeight = fontMetrics().height();
+    QFont dullFont = font();
+    dullFont.setItalic(true);
+    for (int slot = 0; slot < SlotCount(); ++slot) {
+        const GallerySlot& s = slots_[static_cast<size_t>(slot)];
+        const QRect r = SlotRect(slot);
+        if (!s.ready) {
+            painter.fillRect(r, kPending);
+            continue;
+        }
+        const QImage picture = Picture(slot);
+        // Cells stay crisp when enlarged; a picture larger than its place is smoothed down.
+        const bool smaller = r.width() < picture.width();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, smaller);
+        painter.drawImage(r, picture);
+        if (std::find(selected_.begin(), selected_.end(), slot) != selected_.end()) {
+            QPen pen(kSelection, 3);
+            pen.setStyle(slot == Current() ? Qt::SolidLine : Qt::DashLine);
+            painter.setPen(pen);
+            painter.setBrush(Qt::NoBrush);
+            painter.drawRect(r.adjusted(-3, -3, 2, 2));
+        }
+        QString name = Name(s.rules);
+        if (s.dull)
+            name = Text(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
+        const QRect line(r.left() - kGap / 2, r.bottom() + 3, r.width() + kGap, textHeight);
+        painter.setFont(s.dull ? dullFont : font());
+        painter.setPen(s.dull ? QColor(0x50, 0x50, 0x50) : Qt::black);
+        painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
+                         painter.fontMetrics().elidedText(name, Qt::ElideRight, line.width()));
+    }
+}
+
+void GalleryView::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const int slot = SlotAt(event->position().toPoint());
+    const bool adding = (event->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) != 0;
+    if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready) {
+        if (!adding)
+            selected_.clear();
+    } else if (adding) {
+        const auto found = std::find(selected_.begin(), selected_.end(), slot);
+        if (found != selected_.end())
+            selected_.erase(found);
+        else
+            selected_.push_back(slot);
+        if (selected_.size() > 2) // Cross takes two: the oldest goes
+            selected_.erase(selected_.begin());
+    } else {
+        selected_ = {slot};
+    }
+    update();
+    if (onSelection_)
+        onSelection_();
+}
+
+void GalleryView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const int slot = event->button() == Qt::LeftButton ? SlotAt(event->position().toPoint()) : -1;
+    if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready)
+        return;
+    selected_ = {slot};
+    update();
+    if (onSelection_)
+        onSelection_();
+    if (onActivate_)
+        onActivate_(slot);
+}
+
+bool GalleryView::event(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QWidget::event(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const int slot = SlotAt(help->pos());
+    if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready) {
+        QToolTip::showText(help->globalPos(), Text(kExplorerGalleryTip, iLanguage_), this);
+        return true;
+    }
+    const GallerySlot& s = slots_[static_cast<size_t>(slot)];
+    QString tip = Name(s.rules);
+    if (s.dull)
+        tip += QLatin1Char('\n') + Text(kExplorerDullTip, iLanguage_);
+    QToolTip::showText(help->globalPos(), tip, this);
+    return true;
+}
+
+} // namespace vellicor
