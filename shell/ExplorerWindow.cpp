@@ -67,7 +67,9 @@ ExplorerWindow::ExplorerWindow(const Model& model, AdoptHandler adopt, QWidget* 
     for (QPushButton* b : {adopt_, adoptPicture_})
         commands->addWidget(b);
     auto* parameters = new QHBoxLayout;
-    for (auto [label, box] : {std::pair{statesLabel_, states_}, {seedLabel_, seed_}, {generationsLabel_, generations_}}) {
+    const std::pair<QLabel*, QSpinBox*> fields[] = {
+        {statesLabel_, states_}, {seedLabel_, seed_}, {generationsLabel_, generations_}};
+    for (auto [label, box] : fields) {
         label->setBuddy(box);
         parameters->addWidget(label);
         parameters->addWidget(box);

@@ -16,7 +16,7 @@ namespace vellicor {
 namespace {
 
 constexpr int kGap = 8;           // between places and around them
-constexpr int kNaturalSide = 96;  // a small array is enlarged to about this
+constexpr int kPlaceSide = 100;   // a place holds at least this much picture before the grid grows
 const QColor kGround(0xC0, 0xC0, 0xC0);
 const QColor kPending(0xB0, 0xB0, 0xB0);
 const QColor kSelection(0x20, 0x50, 0xC0);
@@ -76,24 +76,19 @@ QImage GalleryView::Picture(int slot) const
     return s.ready && s.last ? RenderArrayImage(*s.last, crStateColor_) : QImage();
 }
 
-QSize GalleryView::NaturalPicture() const
-{
-    const int longest = std::max(pictureColumns_, pictureRows_);
-    const int scale = std::max(1, kNaturalSide / longest);
-    return {pictureColumns_ * scale, pictureRows_ * scale};
-}
-
 void GalleryView::Layout()
 {
     const int textHeight = fontMetrics().height();
-    const QSize natural = NaturalPicture();
-    auto fit = [](int room, int need) { return std::clamp(room / std::max(need, 1), kGalleryMinSide, kGalleryMaxSide); };
-    const int columns = fit(width() - kGap, natural.width() + kGap);
-    const int rows = fit(height() - kGap, natural.height() + kGap + textHeight);
+    auto fit = [](int room, int need) { return std::clamp(room / need, kGalleryMinSide, kGalleryMaxSide); };
+    const int columns = fit(width() - kGap, kPlaceSide + kGap);
+    const int rows = fit(height() - kGap, kPlaceSide + kGap + textHeight);
     cell_ = QSize((width() - kGap) / columns, (height() - kGap) / rows);
-    // The picture keeps the array's proportions inside what a place leaves for it.
+    // Whole pixels per cell while the array fits, so that cells stay crisp; a larger array is
+    // shrunk to fit, keeping its proportions.
     const QSize room(std::max(cell_.width() - kGap, 1), std::max(cell_.height() - kGap - textHeight, 1));
-    picture_ = natural.scaled(room.boundedTo(natural), Qt::KeepAspectRatio);
+    const QSize array(pictureColumns_, pictureRows_);
+    const int scale = std::min(room.width() / array.width(), room.height() / array.height());
+    picture_ = scale >= 1 ? array * scale : array.scaled(room, Qt::KeepAspectRatio);
     if (picture_.isEmpty())
         picture_ = QSize(1, 1);
     const bool changed = columns * rows != columns_ * rows_;

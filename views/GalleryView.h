@@ -5,8 +5,8 @@
 // double click activates it.
 //
 // The grid has 4 x 4 places and grows, up to 8 x 8, as the window gets room for another column
-// or row of pictures at their natural size (the array, enlarged to about 96 pixels when it is
-// small); when there is less room the pictures shrink instead.
+// or row of places of 100 x 100 pixels; when there is less room the pictures shrink instead.
+// A picture is the array enlarged by the largest whole factor its place allows.
 
 #include "explore/RuleCandidates.h"
 
@@ -62,7 +62,6 @@ protected:
     bool event(QEvent* event) override; // tool tips
 
 private:
-    QSize NaturalPicture() const;
     void Layout();
     int SlotAt(QPoint point) const;
 
