@@ -1,5 +1,7 @@
 #include "explore/ContactSheet.h"
 
+#include "explore/Exploration.h"
+
 #include <algorithm>
 
 namespace vellicor {
@@ -63,6 +65,28 @@ std::string SheetText(const std::vector<RuleSet>& rules)
         text += '\n';
     }
     return text;
+}
+
+ExploreSheet MakeExploreSheet(const Automaton& start, const uint32_t crStateColor[kStateCount],
+                              const ExploreSheetOptions& options)
+{
+    const ExplorePlan plan{CandidateKind::New, options.seed, options.states, {}, {}};
+    const std::vector<SlotResult> results = ExploreAll(start, plan, options.generations, options.count);
+    std::vector<const Automaton*> tiles;
+    std::vector<RuleSet> rules;
+    for (const SlotResult& r : results) {
+        tiles.push_back(r.last.get());
+        rules.push_back(r.rules);
+    }
+    return {ComposeContactSheet(tiles, crStateColor, options.scale), SheetText(rules)};
+}
+
+std::string SheetTextPath(const std::string& picturePath)
+{
+    const size_t slash = picturePath.find_last_of('/');
+    const size_t dot = picturePath.find_last_of('.');
+    const bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash + 1);
+    return (hasExtension ? picturePath.substr(0, dot) : picturePath) + ".txt";
 }
 
 } // namespace vellicor

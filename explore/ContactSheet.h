@@ -43,4 +43,25 @@ SheetPicture ComposeContactSheet(const std::vector<const Automaton*>& tiles, con
 // "499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n" for each rule set.
 std::string SheetText(const std::vector<RuleSet>& rules);
 
+// The renderer's --explore: N New candidates of the first n states from the seed, K generations
+// each from the start, the dull ones replaced as in the program's explorer.
+struct ExploreSheetOptions {
+    int count = 16;            // --explore N
+    uint64_t seed = 1;         // --seed S
+    int states = 4;            // --states n, 2..16
+    int32_t generations = 100; // --generations K
+    int scale = 1;             // --scale
+};
+
+struct ExploreSheet {
+    SheetPicture picture;
+    std::string text; // for sheet.txt
+};
+
+ExploreSheet MakeExploreSheet(const Automaton& start, const uint32_t crStateColor[kStateCount],
+                              const ExploreSheetOptions& options);
+
+// The text's file beside the picture: "out/sheet.png" gives "out/sheet.txt".
+std::string SheetTextPath(const std::string& picturePath);
+
 } // namespace vellicor

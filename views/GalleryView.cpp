@@ -16,6 +16,7 @@ namespace vellicor {
 namespace {
 
 constexpr int kGap = 8;           // between places and around them
+constexpr int kNameGap = 5;       // between a picture and its name, room for the selection frame
 constexpr int kPlaceSide = 100;   // a place holds at least this much picture before the grid grows
 const QColor kGround(0xC0, 0xC0, 0xC0);
 const QColor kPending(0xB0, 0xB0, 0xB0);
@@ -59,7 +60,7 @@ void GalleryView::SetResult(int slot, const RuleSet& rules, bool dull, std::shar
         return;
     slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last)};
     if (slot < SlotCount())
-        update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + fontMetrics().height()));
+        update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
 }
 
 int GalleryView::ReadyCount() const
@@ -81,11 +82,11 @@ void GalleryView::Layout()
     const int textHeight = fontMetrics().height();
     auto fit = [](int room, int need) { return std::clamp(room / need, kGalleryMinSide, kGalleryMaxSide); };
     const int columns = fit(width() - kGap, kPlaceSide + kGap);
-    const int rows = fit(height() - kGap, kPlaceSide + kGap + textHeight);
+    const int rows = fit(height() - kGap, kPlaceSide + kGap + kNameGap + textHeight);
     cell_ = QSize((width() - kGap) / columns, (height() - kGap) / rows);
     // Whole pixels per cell while the array fits, so that cells stay crisp; a larger array is
     // shrunk to fit, keeping its proportions.
-    const QSize room(std::max(cell_.width() - kGap, 1), std::max(cell_.height() - kGap - textHeight, 1));
+    const QSize room(std::max(cell_.width() - kGap, 1), std::max(cell_.height() - kGap - kNameGap - textHeight, 1));
     const QSize array(pictureColumns_, pictureRows_);
     const int scale = std::min(room.width() / array.width(), room.height() / array.height());
     picture_ = scale >= 1 ? array * scale : array.scaled(room, Qt::KeepAspectRatio);
@@ -110,7 +111,7 @@ QRect GalleryView::SlotRect(int slot) const
 int GalleryView::SlotAt(QPoint point) const
 {
     for (int slot = 0; slot < SlotCount(); ++slot)
-        if (SlotRect(slot).adjusted(-kGap / 2, -kGap / 2, kGap / 2, fontMetrics().height() + kGap / 2).contains(point))
+        if (SlotRect(slot).adjusted(-kGap / 2, -kGap / 2, kGap / 2, fontMetrics().height() + kNameGap).contains(point))
             return slot;
     return -1;
 }
@@ -150,7 +151,7 @@ void GalleryView::paintEvent(QPaintEvent* /*event*/)
         QString name = Name(s.rules);
         if (s.dull)
             name = Text(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
-        const QRect line(r.left() - kGap / 2, r.bottom() + 3, r.width() + kGap, textHeight);
+        const QRect line(r.left() - kGap / 2, r.bottom() + kNameGap, r.width() + kGap, textHeight);
         painter.setFont(s.dull ? dullFont : font());
         painter.setPen(s.dull ? QColor(0x50, 0x50, 0x50) : Qt::black);
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,

@@ -1,6 +1,10 @@
+#include "engine/Processing.h"
+#include "engine/Rules.h"
 #include "explore/ContactSheet.h"
 
 #include <gtest/gtest.h>
+
+#include <sstream>
 
 namespace vellicor {
 namespace {
@@ -46,6 +50,45 @@ TEST(ContactSheetTest, TilesInReadingOrderAtTheScaleWithFourWhitePixelsAroundAnd
     EXPECT_EQ(1, ContactSheetLayout(1, 5, 5).columns);
     EXPECT_EQ(4, ContactSheetLayout(10, 5, 5).columns);
     EXPECT_EQ(3, ContactSheetLayout(10, 5, 5).rows);
+}
+
+TEST(ContactSheetTest, TheRenderersSheetShowsEachLinesRuleSetRunFromTheStart)
+{
+    Automaton start;
+    start.wMaxHor = start.wMaxVer = 21;
+    start.iGeometryMode = 1;
+    for (int x = 1; x <= 20; ++x)
+        for (int y = 1; y <= 20; ++y)
+            start.byArray[x][y] = static_cast<uint8_t>((x * 7 + y * y * 3) % 5 % 3);
+    ApplyGeometry(start);
+    uint32_t palette[kStateCount];
+    for (int s = 0; s < kStateCount; ++s)
+        palette[s] = 0x010203u * static_cast<uint32_t>(s * 15);
+    const ExploreSheet sheet = MakeExploreSheet(start, palette, {5, 3, 3, 30, 2});
+
+    std::istringstream lines(sheet.text);
+    std::vector<RuleSet> rules;
+    for (RuleSet r; lines >> r[0];) {
+        for (size_t s = 1; s < r.size(); ++s)
+            lines >> r[s];
+        rules.push_back(r);
+    }
+    ASSERT_EQ(5u, rules.size());
+    std::vector<Automaton> runs(5, start);
+    std::vector<const Automaton*> tiles;
+    for (size_t i = 0; i < rules.size(); ++i) {
+        Automaton& own = runs[i];
+        std::copy(rules[i].begin(), rules[i].end(), own.iNumAuto);
+        DecodeRules(own);
+        RunSteps(own, 30);
+        tiles.push_back(&own);
+    }
+    EXPECT_EQ(ComposeContactSheet(tiles, palette, 2).pixels, sheet.picture.pixels);
+    EXPECT_EQ(4 + 3 * 44, sheet.picture.width);
+
+    EXPECT_EQ("out/sheet.txt", SheetTextPath("out/sheet.png"));
+    EXPECT_EQ("out.d/sheet.txt", SheetTextPath("out.d/sheet"));
+    EXPECT_EQ("out/.sheet.txt", SheetTextPath("out/.sheet"));
 }
 
 } // namespace
