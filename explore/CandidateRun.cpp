@@ -11,6 +11,8 @@ namespace vellicor {
 
 namespace {
 
+constexpr int kPlaneEdge = 2; // rows and columns along each edge that IsUniform leaves out
+
 bool SameLiveCells(const Automaton& a, const CellArray& one, const CellArray& other)
 {
     const int h = EffectiveMaxHor(a);
@@ -50,11 +52,11 @@ bool IsUniform(const Automaton& a)
 {
     const int h = EffectiveMaxHor(a);
     const int v = EffectiveMaxVer(a);
-    if (h < 2 || v < 2)
-        return true;
-    const uint8_t first = a.byArray[1][1];
-    for (int x = 1; x <= h - 1; ++x)
-        for (int y = 1; y <= v - 1; ++y)
+    // Edges only where something is left inside them.
+    const int edge = a.iGeometryMode == 0 && h > 5 + kPlaneEdge && v > 5 + kPlaneEdge ? kPlaneEdge : 0;
+    const uint8_t first = a.byArray[1 + edge][1 + edge];
+    for (int x = 1 + edge; x <= h - 1 - edge; ++x)
+        for (int y = 1 + edge; y <= v - 1 - edge; ++y)
             if (a.byArray[x][y] != first)
                 return false;
     return true;

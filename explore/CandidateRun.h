@@ -3,7 +3,7 @@
 // the program's own step, and the verdict of the dull filter.
 //
 // Dull runs rarely make a picture: a run that dies out (one state on every live cell after K
-// generations), freezes (a generation equal to the one before, at any time within K) or settles
+// generations; see IsUniform for the plane's edges), freezes (a generation equal to the one before, at any time within K) or settles
 // into a cycle of period 2 (a generation equal to the one two before). The last two are found as
 // they happen, so most dull runs cost a few generations rather than K.
 
@@ -30,7 +30,9 @@ void PrepareCandidate(Automaton& a, const RuleSet& numAuto);
 RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
                         const std::atomic<bool>* cancel = nullptr);
 
-// One state on every live cell.
+// One state on every live cell. In plane geometry the two outermost rows and columns are not
+// counted: the border ring of zeros keeps stirring them, so a run that has filled the rest of the
+// array with one state would otherwise never count as dead, and it shows a plain square.
 bool IsUniform(const Automaton& a);
 
 // A candidate taken by the program: its rules in both forms, as the Transition rules dialog's OK

@@ -112,8 +112,7 @@ done
 # gallery grown from it.
 weights='iNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbours[1][0]=2\niNeighbours[1][1]=0
 iNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1'
-grow='xdotool mousemove 721 689 mousedown 1 sleep 0.3 mousemove 400 750 sleep 0.3 mousemove 140 796 sleep 0.3
-      mouseup 1; sleep 3'
+grow='xdotool mousemove 721 689 mousedown 1 sleep 0.3 mousemove 140 796 sleep 0.3 mouseup 1; sleep 3'
 for language in en fr; do
     config=$(mktemp -d)
     mkdir -p "$config/vellicor"
@@ -129,7 +128,7 @@ for language in en fr; do
         "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
          set -- $random; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 0.5
          xdotool key ctrl+e; sleep 3; $grow
-         xdotool mousemove 361 192 click 1 sleep 0.3 keydown ctrl mousemove 500 442 click 1 keyup ctrl
+         xdotool mousemove 419 196 click 1 sleep 0.3 keydown ctrl mousemove 535 444 click 1 keyup ctrl
          xdotool mousemove 780 442; sleep 2.5; import -window root \"$shot\"; kill \$p"
     rm -rf "$config"
     echo "$shot"

@@ -6,6 +6,7 @@
 
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -16,7 +17,7 @@ namespace vellicor {
 namespace {
 
 constexpr int kGap = 8;           // between places and around them
-constexpr int kNameGap = 5;       // between a picture and its name, room for the selection frame
+constexpr int kNameGap = 3;       // between a picture and its name, room for the selection frame
 constexpr int kPlaceSide = 100;   // a place holds at least this much picture before the grid grows
 const QColor kGround(0xC0, 0xC0, 0xC0);
 const QColor kPending(0xB0, 0xB0, 0xB0);
@@ -58,7 +59,9 @@ void GalleryView::SetResult(int slot, const RuleSet& rules, bool dull, std::shar
 {
     if (slot < 0 || slot >= static_cast<int>(slots_.size()))
         return;
-    slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last)};
+    FollowPalette();
+    QImage picture = last ? RenderArrayImage(*last, crStateColor_) : QImage();
+    slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last), std::move(picture)};
     if (slot < SlotCount())
         update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
 }
@@ -71,10 +74,20 @@ int GalleryView::ReadyCount() const
 
 const GallerySlot& GalleryView::Slot(int slot) const { return slots_.at(static_cast<size_t>(slot)); }
 
-QImage GalleryView::Picture(int slot) const
+const QImage& GalleryView::Picture(int slot)
 {
-    const GallerySlot& s = Slot(slot);
-    return s.ready && s.last ? RenderArrayImage(*s.last, crStateColor_) : QImage();
+    FollowPalette();
+    return slots_.at(static_cast<size_t>(slot)).picture;
+}
+
+void GalleryView::FollowPalette()
+{
+    if (std::equal(palette_.begin(), palette_.end(), crStateColor_))
+        return;
+    std::copy(crStateColor_, crStateColor_ + kStateCount, palette_.begin());
+    for (GallerySlot& s : slots_)
+        if (s.last)
+            s.picture = RenderArrayImage(*s.last, crStateColor_);
 }
 
 void GalleryView::Layout()
@@ -92,6 +105,11 @@ void GalleryView::Layout()
     picture_ = scale >= 1 ? array * scale : array.scaled(room, Qt::KeepAspectRatio);
     if (picture_.isEmpty())
         picture_ = QSize(1, 1);
+    // The places close up around their pictures, and the grid sits in the middle of the window:
+    // pictures that cannot grow by a whole factor leave an even margin, not wide gaps.
+    const QSize compact(picture_.width() + 2 * kGap, picture_.height() + kGap + kNameGap + textHeight);
+    cell_ = cell_.boundedTo(compact);
+    origin_ = QPoint((width() - columns * cell_.width()) / 2, (height() - rows * cell_.height() + kGap) / 2);
     const bool changed = columns * rows != columns_ * rows_;
     columns_ = columns;
     rows_ = rows;
@@ -103,8 +121,8 @@ QRect GalleryView::SlotRect(int slot) const
 {
     const int column = slot % columns_;
     const int row = slot / columns_;
-    const int left = kGap + column * cell_.width() + (cell_.width() - kGap - picture_.width()) / 2;
-    const int top = kGap + row * cell_.height();
+    const int left = origin_.x() + column * cell_.width() + (cell_.width() - picture_.width()) / 2;
+    const int top = origin_.y() + row * cell_.height();
     return {left, top, picture_.width(), picture_.height()};
 }
 
@@ -122,31 +140,33 @@ void GalleryView::resizeEvent(QResizeEvent* event)
     Layout();
 }
 
-void GalleryView::paintEvent(QPaintEvent* /*event*/)
+void GalleryView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), kGround);
+    painter.fillRect(event->rect(), kGround);
     const int textHeight = fontMetrics().height();
     QFont dullFont = font();
     dullFont.setItalic(true);
     for (int slot = 0; slot < SlotCount(); ++slot) {
         const GallerySlot& s = slots_[static_cast<size_t>(slot)];
         const QRect r = SlotRect(slot);
+        if (!event->rect().intersects(r.adjusted(-kGap, -kGap, kGap, kGap + kNameGap + textHeight)))
+            continue;
         if (!s.ready) {
             painter.fillRect(r, kPending);
             continue;
         }
-        const QImage picture = Picture(slot);
+        const QImage& picture = Picture(slot);
         // Cells stay crisp when enlarged; a picture larger than its place is smoothed down.
         const bool smaller = r.width() < picture.width();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, smaller);
         painter.drawImage(r, picture);
         if (std::find(selected_.begin(), selected_.end(), slot) != selected_.end()) {
-            QPen pen(kSelection, 3);
+            QPen pen(kSelection, 2);
             pen.setStyle(slot == Current() ? Qt::SolidLine : Qt::DashLine);
             painter.setPen(pen);
             painter.setBrush(Qt::NoBrush);
-            painter.drawRect(r.adjusted(-3, -3, 2, 2));
+            painter.drawRect(r.adjusted(-2, -2, 2, 2));
         }
         QString name = Name(s.rules);
         if (s.dull)

@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -27,6 +28,7 @@ struct GallerySlot {
     RuleSet rules{};
     bool dull = false;
     std::shared_ptr<const Automaton> last; // the cells the picture shows
+    QImage picture;                        // of last, in the palette the gallery last painted with
 };
 
 class GalleryView : public QWidget {
@@ -43,7 +45,7 @@ public:
     int ReadyCount() const;
     const GallerySlot& Slot(int slot) const;
     // The place's picture at one pixel a cell, in the palette of the moment; null until ready.
-    QImage Picture(int slot) const;
+    const QImage& Picture(int slot);
     QRect SlotRect(int slot) const; // the picture's rectangle
 
     // The selected places, the current one last; -1 for no current one.
@@ -63,6 +65,7 @@ protected:
 
 private:
     void Layout();
+    void FollowPalette();
     int SlotAt(QPoint point) const;
 
     const uint32_t* crStateColor_;
@@ -72,8 +75,10 @@ private:
     int columns_ = kGalleryMinSide;
     int rows_ = kGalleryMinSide;
     QSize cell_;    // one place: picture, name and the gaps
+    QPoint origin_; // of the first place
     QSize picture_; // the largest picture a place holds
     std::vector<GallerySlot> slots_;
+    std::array<uint32_t, kStateCount> palette_{}; // what the pictures were made with
     std::vector<int> selected_;
     std::function<void(int)> onGrid_;
     std::function<void()> onSelection_;

@@ -58,6 +58,16 @@ TEST(DullFilterTest, LeavesOutRunsThatDieFreezeOrSettleIntoPeriodTwoAndKeepsALiv
     EXPECT_EQ(RunVerdict::DiesOut, dies.verdict);
     EXPECT_EQ(100, dies.generations);
 
+    // In the plane the two rows and columns along the edges, stirred by the border, do not count.
+    Automaton filled = Sized(12);
+    SetLiveCells(filled, {"3.3.3.3.3.33", "3...3", "", "", "", "..........3", "", "", "", "", "", "3..........3"});
+    EXPECT_TRUE(IsUniform(filled));
+    filled.byArray[3][5] = 1;
+    EXPECT_FALSE(IsUniform(filled));
+    filled.byArray[3][5] = 0;
+    filled.iGeometryMode = 1;
+    EXPECT_FALSE(IsUniform(filled));
+
     // Life: an L of three cells closes into a block at once.
     Automaton corner = Sized(12);
     SetLiveCells(corner, {"", "", "", "....11", "....1"});
