@@ -11,7 +11,8 @@ namespace vellicor {
 
 namespace {
 
-constexpr int kPlaneEdge = 2; // rows and columns along each edge that IsUniform leaves out
+constexpr int kPlaneEdge = 2;    // rows and columns along each edge that IsUniform leaves out
+constexpr int kPeriodSample = 8; // generations between the samples of the period-2 test
 
 bool SameLiveCells(const Automaton& a, const CellArray& one, const CellArray& other)
 {
@@ -64,21 +65,29 @@ bool IsUniform(const Automaton& a)
 
 RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, const std::atomic<bool>* cancel)
 {
-    // Generation i - 2, for the period-2 test; byOldArray holds i - 1.
-    const auto twoBack = stopWhenDull ? std::make_unique<CellArray>() : nullptr;
+    // A generation kept to be compared with the one two steps later. Once a run repeats with
+    // period 2 it does so for ever, so a sample every kPeriodSample generations finds it, a few
+    // generations late, for an eighth of the copying; the sample at K - 2 finds a cycle that
+    // begins just before the end.
+    const auto kept = stopWhenDull ? std::make_unique<CellArray>() : nullptr;
     const auto columnsBytes = static_cast<size_t>(EffectiveMaxHor(a) + 1) * kColumnStride;
-    for (int32_t i = 1; i <= generations; ++i) {
+    int32_t keptGeneration = -1;
+    for (int32_t i = 0;; ++i) {
+        if (kept && (i % kPeriodSample == 0 || i == generations - 2)) {
+            std::memcpy((*kept)[0], a.byArray[0], columnsBytes);
+            keptGeneration = i;
+        }
+        if (i == generations)
+            break;
         if (cancel != nullptr && cancel->load(std::memory_order_relaxed))
-            return {RunVerdict::Cancelled, i - 1};
-        if (twoBack && i >= 2)
-            std::memcpy((*twoBack)[0], a.byOldArray[0], columnsBytes);
+            return {RunVerdict::Cancelled, i};
         ComputeNextGeneration(a);
         if (!stopWhenDull)
             continue;
         if (IsStable(a) != 0)
-            return {RunVerdict::Freezes, i};
-        if (i >= 2 && SameLiveCells(a, a.byArray, *twoBack))
-            return {RunVerdict::PeriodTwo, i};
+            return {RunVerdict::Freezes, i + 1};
+        if (i + 1 == keptGeneration + 2 && SameLiveCells(a, a.byArray, *kept))
+            return {RunVerdict::PeriodTwo, i + 1};
     }
     if (stopWhenDull && IsUniform(a))
         return {RunVerdict::DiesOut, generations};
