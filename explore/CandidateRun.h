@@ -3,9 +3,10 @@
 // the program's own step, and the verdict of the dull filter.
 //
 // Dull runs rarely make a picture: a run that dies out (one state on every live cell after K
-// generations; see IsUniform for the plane's edges), freezes (a generation equal to the one before, at any time within K) or settles
-// into a cycle of period 2 (a generation equal to the one two before). The last two are found as
-// they happen, so most dull runs cost a few generations rather than K.
+// generations; see IsUniform for the plane's edges), freezes (a generation equal to the one
+// before, at any time within K) or settles into a cycle of period 2 (a generation equal to the one
+// two before, within K). The last two are found as they happen, so most dull runs cost a few
+// generations rather than K.
 
 #include "explore/RuleCandidates.h"
 
