@@ -140,3 +140,41 @@ for frame in 0 20 40 60; do
     convert "$gif[$frame]" "$out/vellicor-render-samples-3-frame-$frame.png"
     echo "$out/vellicor-render-samples-3-frame-$frame.png"
 done
+# The rule explorer in both languages: a random 100 x 100 array under weighted sums of the states
+# (weights 1 at the corners, 2 at the sides), Ctrl+E, the window dragged by its lower left corner
+# over most of the main window so that the gallery grows to 8 x 5, a thumbnail selected and a
+# second one added with Ctrl for Cross, the pointer resting on a third for its tip. Then the
+# Standard figure on the same array size under the default rules and neighbourhood, the explorer's
+# gallery grown from it.
+weights='iNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbours[1][0]=2\niNeighbours[1][1]=0
+iNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1'
+grow='xdotool mousemove 721 689 mousedown 1 sleep 0.3 mousemove 140 796 sleep 0.3 mouseup 1; sleep 3'
+for language in en fr; do
+    config=$(mktemp -d)
+    mkdir -p "$config/vellicor"
+    printf "[Vellicor]\nwMaxHor=101\nwMaxVer=101\nbHomogeneousMode=0\n$weights\n" > "$config/vellicor/VLR.INI"
+    if [ "$language" = fr ]; then
+        printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
+        random='148 8 180 51'
+    else
+        random='107 8 131 73'
+    fi
+    shot="$out/vellicor-$language-explorer.png"
+    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+         set -- $random; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 0.5
+         xdotool key ctrl+e; sleep 3; $grow
+         xdotool mousemove 419 196 click 1 sleep 0.3 keydown ctrl mousemove 535 444 click 1 keyup ctrl
+         xdotool mousemove 780 442; sleep 2.5; import -window root \"$shot\"; kill \$p"
+    rm -rf "$config"
+    echo "$shot"
+done
+config=$(mktemp -d)
+mkdir -p "$config/vellicor"
+printf '[Vellicor]\nwMaxHor=101\nwMaxVer=101\n' > "$config/vellicor/VLR.INI"
+shot="$out/vellicor-en-explorer-standard.png"
+XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+     xdotool key ctrl+e; sleep 3; $grow; import -window root \"$shot\"; kill \$p"
+rm -rf "$config"
+echo "$shot"

@@ -43,6 +43,8 @@ int ChildWindows::IconBarHeight() const { return kIconBarWindowHeight * state_.b
 void ChildWindows::CreateIconBar()
 {
     auto* view = new IconBarView([this](int id) { frame_.SendCommand(id); });
+    if (iconBarMenu_)
+        AttachContextMenu(*view, iconBarMenu_);
     iconBar_ = frame_.CreateBareWindow(view, {0, 0, frame_.ClientSize().width(), kIconBarWindowHeight});
     state_.bIconBarOn = 1;
     QObject::connect(view, &QObject::destroyed, [this] { state_.bIconBarOn = 0; });

@@ -3,6 +3,7 @@
 // commands: each window sets its open flag and its menu marks when it is made and clears them
 // when it goes, so the marks always show what is open.
 
+#include "platform/ContextMenu.h"
 #include "platform/MainFrame.h"
 #include "shell/settings/Settings.h"
 
@@ -43,6 +44,9 @@ public:
     // The Multi-bitmap sheet takes the current generation's tile; for every repaint of the views.
     void TakeMultiBitmapTile();
 
+    // What the icon bar's context menu holds; for an icon bar made after.
+    void SetIconBarMenu(MenuFiller fill) { iconBarMenu_ = std::move(fill); }
+
 private:
     int IconBarHeight() const;
     void CreateZoomWindow();
@@ -58,6 +62,7 @@ private:
     QPointer<ChildFrame> mosaic_;
     QPointer<ChildFrame> multiBitmap_;
     MultiBitmapView* multiBitmapView_ = nullptr; // the view of multiBitmap_, while it exists
+    MenuFiller iconBarMenu_;
 };
 
 } // namespace vellicor

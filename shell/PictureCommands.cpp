@@ -142,6 +142,10 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
     }
     if (Records(kind))
         addCommand(kRecordRunItem, [this, kind] { RecordRun(kind); });
+    if (kind == ViewKind::Info && infoItems_) {
+        menu->addSeparator();
+        infoItems_(*menu);
+    }
     // From the keyboard the menu opens over the view, where a mouse menu would open.
     const QWidget* view = window->View();
     menu->popup(globalPosition.isNull() ? view->mapToGlobal(QPoint(view->width() / 4, view->height() / 4))

@@ -11,6 +11,7 @@
 // at the start, then one frame per generation. The folder of the last file chosen is proposed
 // again until the program ends. Files are written whole or not at all.
 
+#include "platform/ContextMenu.h"
 #include "shell/settings/Settings.h"
 
 #include <QImage>
@@ -43,6 +44,9 @@ public:
     // The context menu of the view at a place on the screen; null when that view is not open.
     QMenu* ShowMenu(ViewKind kind, const QPoint& globalPosition);
 
+    // Items of other pieces at the end of the Informations window's menu.
+    void SetInfoMenuItems(MenuFiller fill) { infoItems_ = std::move(fill); }
+
     void SavePicture(ViewKind kind);
     void RecordRun(ViewKind kind); // Bitmap, Zoom and Mosaic
 
@@ -72,6 +76,7 @@ private:
     ProcessingCommands& processing_;
     std::string lastFolder_;
     int scale_[3] = {1, 1, 1}; // Bitmap, Zoom, Mosaic
+    MenuFiller infoItems_;
     int generations_ = 100;
     int delay_ = 100;
 };

@@ -3,6 +3,7 @@
 #include "content/Initialisation.h"
 #include "content/Patterns.h"
 #include "engine/Rules.h"
+#include "explore/CandidateRun.h"
 #include "platform/Clipboard.h"
 #include "platform/HelpViewer.h"
 #include "platform/UserPrompts.h"
@@ -15,6 +16,7 @@
 #include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
+#include "shell/Explorer.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/settings/SettingsFile.h"
 #include "views/ArrayImage.h"
@@ -24,6 +26,7 @@
 #include "views/PictureView.h"
 
 #include <QLayout>
+#include <QMenu>
 
 #include <ctime>
 
@@ -67,6 +70,13 @@ void Program::CreateMainWindow()
     arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
     selectionCommands_ = std::make_unique<SelectionCommands>(model_, selection_, prompts_, *frame_, *arrayWindow_);
     pictures_ = std::make_unique<PictureCommands>(*this, model_, prompts_, *frame_, *processing_);
+    explorer_ = std::make_unique<Explorer>(model_, *frame_, [this](const RuleSet& numAuto, const Automaton* picture) {
+        AdoptRuleSet(numAuto, picture);
+    });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
+    const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
+    windows_->SetIconBarMenu(explorerItem);
+    pictures_->SetInfoMenuItems(explorerItem);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -296,6 +306,15 @@ void Program::ChooseLanguage(int command)
     frame_->SetMenu(english ? MenuLanguage::English : MenuLanguage::French);
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
+    explorer_->Retranslate();
+}
+
+void Program::OpenExplorer() { explorer_->Open(); }
+
+void Program::AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture)
+{
+    AdoptCandidate(model_.automaton, numAuto, picture);
+    frame_->InvalidateClient();
 }
 
 bool Program::RunHelpCommand(int command)

@@ -4,6 +4,7 @@
 // item, accelerator, icon-bar click and double click arrives at WndProc as one command id.
 
 #include "content/Selection.h"
+#include "explore/RuleCandidates.h"
 #include "resources/BilingualText.h"
 #include "platform/MainFrame.h"
 #include "shell/ArrayWindow.h"
@@ -19,6 +20,7 @@
 
 namespace vellicor {
 
+class Explorer;
 class HelpViewer;
 class PictureCommands;
 class UserPrompts;
@@ -53,6 +55,12 @@ public:
     void Show();
     void WndProc(int command);
 
+    // The rule explorer's adoption, one command of the person's: the rules in both forms, as the
+    // Transition rules dialog's OK sets them, and with a picture (a candidate's last generation,
+    // of the array's size) its cells too; then every view repaints.
+    void AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture);
+    void OpenExplorer();
+
     MainFrame& Frame() { return *frame_; }
     Model& GetModel() { return model_; }
     Selection& GetSelection() { return selection_; }
@@ -66,6 +74,7 @@ public:
     ChildFrame* MultiBitmapWindow() const { return windows_->MultiBitmap(); }
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
     PictureCommands& Pictures() { return *pictures_; }
+    Explorer& GetExplorer() { return *explorer_; }
 
 private:
     void CreateMainWindow();
@@ -99,6 +108,7 @@ private:
     std::unique_ptr<SelectionCommands> selectionCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
+    std::unique_ptr<Explorer> explorer_;
 };
 
 } // namespace vellicor

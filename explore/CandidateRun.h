@@ -1,0 +1,45 @@
+#pragma once
+// One candidate's run: its own copy of the automaton, the candidate's rules, K generations of
+// the program's own step, and the verdict of the dull filter.
+//
+// Dull runs rarely make a picture: a run that dies out (one state on every live cell after K
+// generations; see IsUniform for the plane's edges), freezes (a generation equal to the one
+// before, at any time within K) or settles into a cycle of period 2 (a generation equal to the one
+// two before, within K). The last two are found as they happen, so most dull runs cost a few
+// generations rather than K.
+
+#include "explore/RuleCandidates.h"
+
+#include <atomic>
+
+namespace vellicor {
+
+enum class RunVerdict { Lively, DiesOut, Freezes, PeriodTwo, Cancelled };
+
+struct RunOutcome {
+    RunVerdict verdict = RunVerdict::Lively;
+    int32_t generations = 0; // computed before the verdict: K for a lively run
+};
+
+// The rules in both forms, and a run that no iteration limit stops: K generations from level 1.
+// Cells, size, neighbourhood, modulo, homogeneous mode and geometry stay as they are.
+void PrepareCandidate(Automaton& a, const RuleSet& numAuto);
+
+// K generations of ComputeNextGeneration on a prepared automaton, which ends holding the last
+// one. With stopWhenDull the run ends at the first sign of a dull one; without it the verdict is
+// Lively or Cancelled. cancel, when given, is read before every generation.
+RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
+                        const std::atomic<bool>* cancel = nullptr);
+
+// One state on every live cell. In plane geometry the two outermost rows and columns are not
+// counted: the border ring of zeros keeps stirring them, so a run that has filled the rest of the
+// array with one state would otherwise never count as dead, and it shows a plain square.
+bool IsUniform(const Automaton& a);
+
+// A candidate taken by the program: its rules in both forms, as the Transition rules dialog's OK
+// leaves them, and a full repaint. With its last generation (when that has the array's size) the
+// cells too, both generations, so that Until stable sees the run as the candidate left it; the
+// level and the counters stay, as after a fill: the run goes on from the new picture.
+void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last);
+
+} // namespace vellicor
