@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <QWindow>
 #include <QVBoxLayout>
@@ -75,14 +76,27 @@ void MainFrame::OnMenuItem(int id)
     }
 }
 
+bool MainFrame::KeyboardIsOurs()
+{
+    return QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
+}
+
 void MainFrame::OnAccelerator(int id)
 {
-    if (QApplication::activeModalWidget() != nullptr || QApplication::activePopupWidget() != nullptr) {
-        return;
-    }
-    if (!IsMenuItemGrayed(menuState_, id)) {
+    if (KeyboardIsOurs() && !IsMenuItemGrayed(menuState_, id)) {
         SendCommand(id);
     }
+}
+
+void MainFrame::AddKey(const QKeySequence& key, std::function<void()> action)
+{
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, [action = std::move(action)] {
+        if (KeyboardIsOurs()) {
+            action();
+        }
+    });
 }
 
 void MainFrame::SetMenu(MenuLanguage language)

@@ -7,11 +7,13 @@
 // A command from a grayed item does nothing, nor does an accelerator of a grayed command, nor any
 // accelerator while a modal window (dialog, message box) or an open menu has the keyboard.
 // SendCommand, the program's own path (double clicks, the icon bar, a Retry), is not filtered.
+// Keys of the program's own beyond the accelerator table (AddKey) follow the accelerators' rules.
 
 #include "platform/ChildFrame.h"
 #include "platform/CommandMenuBar.h"
 #include "platform/MenuState.h"
 
+#include <QKeySequence>
 #include <QPointer>
 #include <QWidget>
 
@@ -45,6 +47,9 @@ public:
     // Commands.
     void SetCommandHandler(std::function<void(int)> handler);
     void SendCommand(int id);
+    // A key that the accelerator table leaves free, acting as an accelerator does: whichever
+    // child has the focus, never while a modal window or an open menu has the keyboard.
+    void AddKey(const QKeySequence& key, std::function<void()> action);
 
     // Menus. Every change of a mark or of a grayed state is shown on both bars at once.
     void SetMenu(MenuLanguage language);
@@ -89,6 +94,7 @@ protected:
 private:
     void OnMenuItem(int id);
     void OnAccelerator(int id);
+    static bool KeyboardIsOurs();
     void WaitForWindowFrame(const QRect& area);
 
     QVBoxLayout* layout_ = nullptr;

@@ -2,6 +2,10 @@
 // The application object: it owns the model, the selection record, the main window and its
 // child windows, runs the start-up sequence, and is the main window's procedure: every menu
 // item, accelerator, icon-bar click and double click arrives at WndProc as one command id.
+//
+// Each command of the person's, however it arrives (WndProc, an edit with the mouse), runs as one
+// undo step: the state before it is kept when the command changed it, so that no view or dialog
+// needs to know about undo. Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
 
 #include "content/Selection.h"
 #include "resources/BilingualText.h"
@@ -10,11 +14,13 @@
 #include "shell/ChildWindows.h"
 #include "shell/ProcessingCommands.h"
 #include "shell/SelectionCommands.h"
+#include "shell/UndoHistory.h"
 #include "shell/settings/Settings.h"
 #include "views/StateBrushes.h"
 
-
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vellicor {
@@ -52,6 +58,13 @@ public:
     void Show();
     void WndProc(int command);
 
+    // A command that does not arrive as an id: whatever it runs, nested commands included, is at
+    // most one step.
+    void RunAsOneStep(const std::function<void()>& command);
+    // Nothing while a command runs (a continuous run, a dialog of a command).
+    void Undo();
+    void Redo();
+
     MainFrame& Frame() { return *frame_; }
     Model& GetModel() { return model_; }
     Selection& GetSelection() { return selection_; }
@@ -65,6 +78,9 @@ public:
 
 private:
     void CreateMainWindow();
+    void Dispatch(int command);
+    UndoState CurrentUndoState() const;
+    void RestoreStep(std::optional<UndoState> state);
     void SetInitialMarks();
 
     bool RunFileCommand(int command);
@@ -91,6 +107,8 @@ private:
     std::unique_ptr<ArrayWindow> arrayWindow_;
     std::unique_ptr<SelectionCommands> selectionCommands_;
     std::unique_ptr<HelpViewer> helpViewer_;
+    UndoHistory undoHistory_;
+    int32_t commandDepth_ = 0; // commands running, nested ones included
 };
 
 } // namespace vellicor
