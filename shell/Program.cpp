@@ -160,9 +160,10 @@ void Program::RestoreStep(std::optional<UndoState> state)
     Automaton& a = model_.automaton;
     // The Random counts always add up to the live cells: a size change resets them, and so does
     // taking one back.
-    const bool resized = state->wMaxHor != a.wMaxHor || state->wMaxVer != a.wMaxVer;
+    const int32_t wMaxHor = a.wMaxHor;
+    const int32_t wMaxVer = a.wMaxVer;
     RestoreUndoState(a, *state);
-    if (resized)
+    if (a.wMaxHor != wMaxHor || a.wMaxVer != wMaxVer)
         ResetRandomCounts(model_.content, a);
     ComputeCellSize(model_.cells, a);
     for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)

@@ -1,92 +1,66 @@
 #include "shell/UndoHistory.h"
 
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 namespace vellicor {
 namespace {
 
-// The clamped dimensions, as every loop of the engine takes them: a settings file's size cannot
-// make a copy reach outside the storage.
-std::size_t ColumnBytes(const Automaton& a) { return static_cast<std::size_t>(EffectiveMaxVer(a)) + 1; }
-int LastColumn(const Automaton& a) { return EffectiveMaxHor(a); }
+// Every member a step gives back besides the cells, the size first: the cells are read back by
+// the size. The tile pitches and counts are not among them: they follow from the size and from
+// the Multi-bitmap window as it is now.
+constexpr auto kStepMembers = std::make_tuple(
+    &Automaton::wMaxHor, &Automaton::wMaxVer, &Automaton::iLevel, &Automaton::bLimitReached, &Automaton::iChanges,
+    &Automaton::fCellTotal, &Automaton::iGeometryMode, &Automaton::iNumAuto, &Automaton::iRules,
+    &Automaton::iNeighbours, &Automaton::bHomogeneousMode, &Automaton::iModuloMode, &Automaton::iModuloDefault,
+    &Automaton::iModuloRules, &Automaton::iModuloNeighbours, &Automaton::iModuloStates, &Automaton::iTileCol,
+    &Automaton::iTileRow, &Automaton::iTileX, &Automaton::iTileY);
 
-// Tables of the same type, rules and weights among them.
-template <typename Table>
-void CopyArray(Table& to, const Table& from)
+// Columns 0..wMaxHor, rows 0..wMaxVer of each array, by the clamped dimensions the engine's loops
+// take, so that a settings file's size cannot make a copy reach outside the storage.
+template <typename Copy>
+void ForEachColumn(const Automaton& a, Copy&& copy)
 {
-    std::memcpy(&to, &from, sizeof to);
+    const auto rows = static_cast<std::size_t>(EffectiveMaxVer(a)) + 1;
+    for (auto cells : {&Automaton::byArray, &Automaton::byOldArray})
+        for (int x = 0; x <= EffectiveMaxHor(a); ++x)
+            copy(cells, x, rows);
 }
 
 } // namespace
 
 UndoState TakeUndoState(const Automaton& a, int32_t iCheckedPreset)
 {
-    UndoState s;
-    const std::size_t column = ColumnBytes(a);
-    s.cells.resize(2 * column * static_cast<std::size_t>(LastColumn(a) + 1));
-    uint8_t* out = s.cells.data();
-    for (const CellArray* cells : {&a.byArray, &a.byOldArray})
-        for (int x = 0; x <= LastColumn(a); ++x, out += column)
-            std::memcpy(out, (*cells)[x], column);
-    s.wMaxHor = a.wMaxHor;
-    s.wMaxVer = a.wMaxVer;
-    s.iLevel = a.iLevel;
-    s.bLimitReached = a.bLimitReached;
-    s.iChanges = a.iChanges;
-    s.fCellTotal = a.fCellTotal;
-    s.iGeometryMode = a.iGeometryMode;
-    CopyArray(s.iNumAuto, a.iNumAuto);
-    CopyArray(s.iRules, a.iRules);
-    CopyArray(s.iNeighbours, a.iNeighbours);
-    s.bHomogeneousMode = a.bHomogeneousMode;
-    s.iModuloMode = a.iModuloMode;
-    s.iModuloDefault = a.iModuloDefault;
-    s.iModuloRules = a.iModuloRules;
-    s.iModuloNeighbours = a.iModuloNeighbours;
-    s.iModuloStates = a.iModuloStates;
-    s.iTileCol = a.iTileCol;
-    s.iTileRow = a.iTileRow;
-    s.iTileX = a.iTileX;
-    s.iTileY = a.iTileY;
-    s.iCheckedPreset = iCheckedPreset;
+    UndoState s{{}, iCheckedPreset};
+    const std::size_t members =
+        std::apply([](auto... member) { return (sizeof(std::declval<const Automaton&>().*member) + ...); }, kStepMembers);
+    s.bytes.reserve(members + 2 * static_cast<std::size_t>((EffectiveMaxHor(a) + 1) * (EffectiveMaxVer(a) + 1)));
+    auto append = [&s](const void* from, std::size_t size) {
+        const auto* bytes = static_cast<const uint8_t*>(from);
+        s.bytes.insert(s.bytes.end(), bytes, bytes + size);
+    };
+    std::apply([&](auto... member) { (append(&(a.*member), sizeof(a.*member)), ...); }, kStepMembers);
+    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { append((a.*cells)[x], rows); });
     return s;
 }
 
 void RestoreUndoState(Automaton& a, const UndoState& s)
 {
-    a.wMaxHor = s.wMaxHor;
-    a.wMaxVer = s.wMaxVer;
-    const std::size_t column = ColumnBytes(a);
-    const uint8_t* in = s.cells.data();
-    for (CellArray* cells : {&a.byArray, &a.byOldArray})
-        for (int x = 0; x <= LastColumn(a); ++x, in += column)
-            std::memcpy((*cells)[x], in, column);
-    a.iLevel = s.iLevel;
-    a.bLimitReached = s.bLimitReached;
-    a.iChanges = s.iChanges;
-    a.fCellTotal = s.fCellTotal;
-    a.iGeometryMode = s.iGeometryMode;
-    CopyArray(a.iNumAuto, s.iNumAuto);
-    CopyArray(a.iRules, s.iRules);
-    CopyArray(a.iNeighbours, s.iNeighbours);
-    a.bHomogeneousMode = s.bHomogeneousMode;
-    a.iModuloMode = s.iModuloMode;
-    a.iModuloDefault = s.iModuloDefault;
-    a.iModuloRules = s.iModuloRules;
-    a.iModuloNeighbours = s.iModuloNeighbours;
-    a.iModuloStates = s.iModuloStates;
-    a.iTileCol = s.iTileCol;
-    a.iTileRow = s.iTileRow;
-    a.iTileX = s.iTileX;
-    a.iTileY = s.iTileY;
-    // The pitches and counts follow from the size and the Multi-bitmap window as it is now.
+    const uint8_t* in = s.bytes.data();
+    auto take = [&in](void* to, std::size_t size) {
+        std::memcpy(to, in, size);
+        in += size;
+    };
+    std::apply([&](auto... member) { (take(&(a.*member), sizeof(a.*member)), ...); }, kStepMembers);
+    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { take((a.*cells)[x], rows); });
     ComputeTileGeometry(a);
     // Every view shows the whole array again: an incremental paint would compare with a
     // generation that is not the one before.
     a.bIncrementalPaint = 0;
 }
 
-std::size_t UndoHistory::Cost(const UndoState& state) { return sizeof state + state.cells.capacity(); }
+std::size_t UndoHistory::Cost(const UndoState& state) { return sizeof state + state.bytes.capacity(); }
 
 void UndoHistory::Push(std::deque<UndoState>& steps, UndoState state)
 {

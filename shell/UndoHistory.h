@@ -21,27 +21,7 @@
 namespace vellicor {
 
 struct UndoState {
-    std::vector<uint8_t> cells; // byArray then byOldArray, column by column
-    int32_t wMaxHor = 0;
-    int32_t wMaxVer = 0;
-    int32_t iLevel = 0;
-    int32_t bLimitReached = 0;
-    int32_t iChanges = 0;
-    float fCellTotal = 0.0f;
-    int32_t iGeometryMode = 0;
-    int32_t iNumAuto[kStateCount] = {};
-    int32_t iRules[kStateCount][kSumCount] = {};
-    int32_t iNeighbours[3][3] = {};
-    int32_t bHomogeneousMode = 0;
-    int32_t iModuloMode = 0;
-    int32_t iModuloDefault = 0;
-    int32_t iModuloRules = 0;
-    int32_t iModuloNeighbours = 0;
-    int32_t iModuloStates = 0;
-    int32_t iTileCol = 0;
-    int32_t iTileRow = 0;
-    int32_t iTileX = 0;
-    int32_t iTileY = 0;
+    std::vector<uint8_t> bytes; // the automaton's members of a step, then byArray and byOldArray
     int32_t iCheckedPreset = 0; // the Automata command with the check mark; 0 for none
 
     friend bool operator==(const UndoState&, const UndoState&) = default;
