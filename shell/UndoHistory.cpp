@@ -33,8 +33,8 @@ void ForEachColumn(const Automaton& a, Copy&& copy)
 UndoState TakeUndoState(const Automaton& a, int32_t iCheckedPreset)
 {
     UndoState s{{}, iCheckedPreset};
-    const std::size_t members =
-        std::apply([](auto... member) { return (sizeof(std::declval<const Automaton&>().*member) + ...); }, kStepMembers);
+    auto sizes = [](auto... member) { return (sizeof(std::declval<const Automaton&>().*member) + ...); };
+    const std::size_t members = std::apply(sizes, kStepMembers);
     s.bytes.reserve(members + 2 * static_cast<std::size_t>((EffectiveMaxHor(a) + 1) * (EffectiveMaxVer(a) + 1)));
     auto append = [&s](const void* from, std::size_t size) {
         const auto* bytes = static_cast<const uint8_t*>(from);
