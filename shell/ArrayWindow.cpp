@@ -10,8 +10,9 @@
 namespace vellicor {
 
 ArrayWindow::ArrayWindow(Model& model, Selection& selection, ShellState& state, MainFrame& frame,
-                         ProcessingCommands& processing)
-    : model_(model), selection_(selection), state_(state), frame_(frame), processing_(processing)
+                         ProcessingCommands& processing, CommandRunner runCommand)
+    : model_(model), selection_(selection), state_(state), frame_(frame), processing_(processing),
+      runCommand_(std::move(runCommand))
 {
 }
 
@@ -28,8 +29,10 @@ void ArrayWindow::Create(OpenedBy by)
                                settings.bRectangle, settings.crStateColor, selection_};
     ArrayMouse mouse;
     mouse.leftPress = [this](int32_t x, int32_t y) { LeftPress(x, y); };
-    mouse.leftRelease = [this](int32_t x, int32_t y, bool pressedHere) { LeftRelease(x, y, pressedHere); };
-    mouse.rightRelease = [this](int32_t x, int32_t y) { RightRelease(x, y); };
+    mouse.leftRelease = [this](int32_t x, int32_t y, bool pressedHere) {
+        runCommand_([&] { LeftRelease(x, y, pressedHere); });
+    };
+    mouse.rightRelease = [this](int32_t x, int32_t y) { runCommand_([&] { RightRelease(x, y); }); };
     window_ = frame_.CreateChildWindow(options, new ArrayView(sources, std::move(mouse)));
 
     settings.bMatrixWindowOn = 1;

@@ -9,12 +9,16 @@
 //     Copy, 0-state, Increment, Decrement and the symmetries);
 //   - a left release off the cells runs iStep generations, as Next does, and takes the highlight
 //     off; the selection and the menus stay as they were.
+// Each release is one command of the person's, run through the program's runner so that it is
+// one undo step.
 
 #include "content/Selection.h"
 #include "shell/ChildWindows.h"
 #include "shell/settings/Settings.h"
 
 #include <QPointer>
+
+#include <functional>
 
 namespace vellicor {
 
@@ -23,10 +27,13 @@ class MainFrame;
 class ProcessingCommands;
 struct ShellState;
 
+// Runs one command given by other means than a command id.
+using CommandRunner = std::function<void(const std::function<void()>&)>;
+
 class ArrayWindow {
 public:
     ArrayWindow(Model& model, Selection& selection, ShellState& state, MainFrame& frame,
-                ProcessingCommands& processing);
+                ProcessingCommands& processing, CommandRunner runCommand);
 
     // At the settings' rectangle, titled as `by` says (ChildWindows.h).
     void Create(OpenedBy by);
@@ -50,6 +57,7 @@ private:
     ShellState& state_;
     MainFrame& frame_;
     ProcessingCommands& processing_;
+    CommandRunner runCommand_;
     QPointer<ChildFrame> window_;
 };
 

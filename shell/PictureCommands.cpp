@@ -55,7 +55,7 @@ QString Text(const BilingualText& text, int32_t iLanguage)
 
 } // namespace
 
-PictureCommands::PictureCommands(const Program& program, Model& model, UserPrompts& prompts, MainFrame& frame,
+PictureCommands::PictureCommands(Program& program, Model& model, UserPrompts& prompts, MainFrame& frame,
                                  ProcessingCommands& processing)
     : program_(program), model_(model), prompts_(prompts), frame_(frame), processing_(processing)
 {
@@ -141,7 +141,8 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
         }
     }
     if (Records(kind))
-        addCommand(kRecordRunItem, [this, kind] { RecordRun(kind); });
+        // A recording is a run of the automaton: one undo step, as Continuous until is.
+        addCommand(kRecordRunItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordRun(kind); }); });
     if (kind == ViewKind::Info && infoItems_) {
         menu->addSeparator();
         infoItems_(*menu);

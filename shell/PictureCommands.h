@@ -38,7 +38,7 @@ enum class ViewKind { Bitmap, Zoom, Mosaic, MultiBitmap, Info, Array };
 class PictureCommands : public QObject {
 public:
     // Watches every view of the program for its context menu from now on.
-    PictureCommands(const Program& program, Model& model, UserPrompts& prompts, MainFrame& frame,
+    PictureCommands(Program& program, Model& model, UserPrompts& prompts, MainFrame& frame,
                     ProcessingCommands& processing);
 
     // The context menu of the view at a place on the screen; null when that view is not open.
@@ -69,7 +69,7 @@ private:
                                           ViewKind kind);
     void ShowWriteError();
 
-    const Program& program_;
+    Program& program_;
     Model& model_;
     UserPrompts& prompts_;
     MainFrame& frame_;

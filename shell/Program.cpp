@@ -53,6 +53,9 @@ void Program::CreateMainWindow()
     frame_ = std::make_unique<MainFrame>(englishBar, MENU_VLR_FR, MenuLanguageFor(settings.iLanguage));
     frame_->setWindowTitle(QString::fromUtf8(kMainWindowTitle.data(), static_cast<qsizetype>(kMainWindowTitle.size())));
     frame_->SetCommandHandler([this](int id) { WndProc(id); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { Undo(); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), [this] { Redo(); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_Y), [this] { Redo(); });
     frame_->SetClientMouseHandler([this](ClientMouse kind, int x, int y) { OnClientMouse(kind, x, y); });
     // The help viewer is a window of its own: it would outlive the main window and keep the
     // program running.
@@ -67,11 +70,12 @@ void Program::CreateMainWindow()
     });
     processing_ = std::make_unique<ProcessingCommands>(model_, prompts_, *frame_);
     windows_ = std::make_unique<ChildWindows>(model_, state_, *frame_);
-    arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_);
+    arrayWindow_ = std::make_unique<ArrayWindow>(model_, selection_, state_, *frame_, *processing_,
+                                                 [this](const std::function<void()>& edit) { RunAsOneStep(edit); });
     selectionCommands_ = std::make_unique<SelectionCommands>(model_, selection_, prompts_, *frame_, *arrayWindow_);
     pictures_ = std::make_unique<PictureCommands>(*this, model_, prompts_, *frame_, *processing_);
     explorer_ = std::make_unique<Explorer>(model_, *frame_, [this](const RuleSet& numAuto, const Automaton* picture) {
-        AdoptRuleSet(numAuto, picture);
+        RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
     const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
@@ -134,6 +138,66 @@ void Program::ShowMessage(const BilingualText& text)
 }
 
 void Program::WndProc(int command)
+{
+    RunAsOneStep([this, command] { Dispatch(command); });
+}
+
+void Program::RunAsOneStep(const std::function<void()>& command)
+{
+    // A command that sends another (the Retry of Next sends Next) is still one step.
+    if (commandDepth_ > 0) {
+        command();
+        return;
+    }
+    UndoState before = CurrentUndoState();
+    ++commandDepth_;
+    command();
+    --commandDepth_;
+    // A command that changed nothing (a cancelled dialog, a selection) costs no step.
+    if (!(CurrentUndoState() == before))
+        undoHistory_.Record(std::move(before));
+}
+
+UndoState Program::CurrentUndoState() const
+{
+    int32_t checkedPreset = 0;
+    for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)
+        if (IsMenuItemChecked(frame_->GetMenuState(), id))
+            checkedPreset = id;
+    return TakeUndoState(model_.automaton, checkedPreset);
+}
+
+void Program::Undo()
+{
+    if (commandDepth_ == 0 && undoHistory_.UndoSteps() > 0)
+        RestoreStep(undoHistory_.Undo(CurrentUndoState()));
+}
+
+void Program::Redo()
+{
+    if (commandDepth_ == 0 && undoHistory_.RedoSteps() > 0)
+        RestoreStep(undoHistory_.Redo(CurrentUndoState()));
+}
+
+void Program::RestoreStep(std::optional<UndoState> state)
+{
+    if (!state)
+        return;
+    Automaton& a = model_.automaton;
+    // The Random counts always add up to the live cells: a size change resets them, and so does
+    // taking one back.
+    const int32_t wMaxHor = a.wMaxHor;
+    const int32_t wMaxVer = a.wMaxVer;
+    RestoreUndoState(a, *state);
+    if (a.wMaxHor != wMaxHor || a.wMaxVer != wMaxVer)
+        ResetRandomCounts(model_.content, a);
+    ComputeCellSize(model_.cells, a);
+    for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)
+        frame_->CheckMenuItem(id, id == state->iCheckedPreset);
+    frame_->InvalidateClient();
+}
+
+void Program::Dispatch(int command)
 {
     if (RunFileCommand(command) || RunEditCommand(command) || RunInitializeCommand(command) ||
         RunOptionsCommand(command) || RunParameterDialog(command) || RunHelpCommand(command) ||
@@ -383,20 +447,22 @@ void Program::OnClientMouse(ClientMouse kind, int x, int y)
     state_.iLastClickY = y;
     if (kind == ClientMouse::LeftButtonUp)
         return;
-    Automaton& a = model_.automaton;
-    model_.settings.bArrayMode = 0;
-    const int32_t cellX = MouseToCell(state_.iLastClickX, 1, a.wMaxHor);
-    const int32_t cellY = MouseToCell(state_.iLastClickY, 1, a.wMaxVer);
-    if (cellX != 0 && cellY != 0) {
-        a.bIncrementalPaint = 0;
-        a.iChanges += 1;
-        a.byArray[cellX][cellY] = static_cast<uint8_t>((a.byArray[cellX][cellY] + 1) % kStateCount);
-        ApplyGeometry(a);
-    } else {
-        processing_->StepsFromClick();
-        RemoveHighlight(selection_);
-    }
-    frame_->InvalidateClient();
+    RunAsOneStep([this] {
+        Automaton& a = model_.automaton;
+        model_.settings.bArrayMode = 0;
+        const int32_t cellX = MouseToCell(state_.iLastClickX, 1, a.wMaxHor);
+        const int32_t cellY = MouseToCell(state_.iLastClickY, 1, a.wMaxVer);
+        if (cellX != 0 && cellY != 0) {
+            a.bIncrementalPaint = 0;
+            a.iChanges += 1;
+            a.byArray[cellX][cellY] = static_cast<uint8_t>((a.byArray[cellX][cellY] + 1) % kStateCount);
+            ApplyGeometry(a);
+        } else {
+            processing_->StepsFromClick();
+            RemoveHighlight(selection_);
+        }
+        frame_->InvalidateClient();
+    });
 }
 
 } // namespace vellicor

@@ -2,6 +2,10 @@
 // The application object: it owns the model, the selection record, the main window and its
 // child windows, runs the start-up sequence, and is the main window's procedure: every menu
 // item, accelerator, icon-bar click and double click arrives at WndProc as one command id.
+//
+// Each command of the person's, however it arrives (WndProc, an edit with the mouse), runs as one
+// undo step: the state before it is kept when the command changed it, so that no view or dialog
+// needs to know about undo. Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
 
 #include "content/Selection.h"
 #include "explore/RuleCandidates.h"
@@ -11,11 +15,13 @@
 #include "shell/ChildWindows.h"
 #include "shell/ProcessingCommands.h"
 #include "shell/SelectionCommands.h"
+#include "shell/UndoHistory.h"
 #include "shell/settings/Settings.h"
 #include "views/StateBrushes.h"
 
-
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vellicor {
@@ -60,6 +66,12 @@ public:
     // of the array's size) its cells too; then every view repaints.
     void AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture);
     void OpenExplorer();
+    // A command that does not arrive as an id: whatever it runs, nested commands included, is at
+    // most one step.
+    void RunAsOneStep(const std::function<void()>& command);
+    // Nothing while a command runs (a continuous run, a dialog of a command).
+    void Undo();
+    void Redo();
 
     MainFrame& Frame() { return *frame_; }
     Model& GetModel() { return model_; }
@@ -78,6 +90,9 @@ public:
 
 private:
     void CreateMainWindow();
+    void Dispatch(int command);
+    UndoState CurrentUndoState() const;
+    void RestoreStep(std::optional<UndoState> state);
     void SetInitialMarks();
 
     bool RunFileCommand(int command);
@@ -109,6 +124,8 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
+    UndoHistory undoHistory_;
+    int32_t commandDepth_ = 0; // commands running, nested ones included
 };
 
 } // namespace vellicor

@@ -101,11 +101,17 @@ TEST_F(ExplorerTest, EveryThumbnailIsTheProgramsOwnRunOfItsRulesAndAdoptingSetsT
     QCoreApplication::processEvents();
     EXPECT_NE(infoBefore, program->InfoWindow()->View()->grab().toImage());
 
-    // With the picture, the array holds the thumbnail's last generation.
+    // With the picture, the array holds the thumbnail's last generation; one Ctrl+Z takes both back.
+    const QImage adoptedPicture = RenderArrayImage(A(), program->GetModel().settings.crStateColor);
     ClickSlot(5);
     Click("AdoptWithPicture");
     EXPECT_EQ(Gallery().Slot(5).rules, std::to_array(A().iNumAuto));
     EXPECT_EQ(Gallery().Picture(5), RenderArrayImage(A(), program->GetModel().settings.crStateColor));
+    program->Frame().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&program->Frame()));
+    Key(Qt::Key_Z);
+    EXPECT_EQ(Gallery().Slot(2).rules, std::to_array(A().iNumAuto));
+    EXPECT_EQ(adoptedPicture, RenderArrayImage(A(), program->GetModel().settings.crStateColor));
 
     // The seed shown brings the same gallery back; Cross takes the two selected.
     const std::vector<RuleSet> first = Rules();
