@@ -1,5 +1,7 @@
 #include "render/RenderOptions.h"
 
+#include "engine/Automaton.h"
+
 #include <algorithm>
 #include <charconv>
 #include <set>
@@ -27,6 +29,13 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --output FILE       by its extension: .png the last generation, .gif every generation from
                       the first, animated and looping, .txt or .asc the last generation's cells
                       as a selection file
+  --explore N         instead of one run, a contact sheet of N candidate rule sets (1 to 1024)
+                      grown from the start, dull runs replaced as in the program's rule explorer:
+                      in reading order, ceil(sqrt(N)) to a row, each the last generation at
+                      --scale with white margins of 4 pixels; --output must be a .png, and a
+                      .txt beside it gets one line per tile, its sixteen iNumAuto values
+  --states n          the explorer's candidates use the first n states (2 to 16, default 4)
+                      --generations is K, each candidate's run (default 100); --seed draws them
   --help              this text
 
 The iteration limit of the settings does not stop the run. On bad input the renderer prints
@@ -34,8 +43,8 @@ one line on stderr, exits with a non-zero status and writes no file.
 )";
 
 // Options that take a value, and those that stand alone.
-constexpr std::string_view kValued[] = {"--settings", "--init",  "--seed",  "--cells", "--at",
-                                        "--generations", "--scale", "--delay", "--output"};
+constexpr std::string_view kValued[] = {"--settings", "--init",  "--seed",  "--cells",   "--at",    "--generations",
+                                        "--scale",    "--delay", "--output", "--explore", "--states"};
 constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
@@ -143,6 +152,10 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
         return number(0, kMaxRenderGenerations, options.generations);
     if (option == "--scale")
         return number(1, kMaxRenderScale, options.scale);
+    if (option == "--explore")
+        return number(1, kMaxExploreCandidates, options.explore);
+    if (option == "--states")
+        return number(2, kStateCount, options.states);
     return number(0, kMaxRenderDelay, options.delay); // --delay
 }
 
@@ -193,6 +206,16 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
     if (!output)
         return "--output: " + Quoted(options.outputPath) + " does not end in .png, .gif, .txt or .asc";
     options.output = *output;
+    if (options.explore > 0) {
+        if (options.output != RenderOptions::Output::Png)
+            return "--explore writes a .png contact sheet: --output must end in .png";
+        if (!seen.contains("--generations"))
+            options.generations = kExploreGenerations;
+        if (options.generations < 1)
+            return "--explore needs at least one generation";
+    } else if (seen.contains("--states")) {
+        return "--states goes with --explore";
+    }
     return options;
 }
 

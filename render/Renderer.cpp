@@ -5,11 +5,13 @@
 #include "content/SelectionFile.h"
 #include "engine/Processing.h"
 #include "engine/Step.h"
+#include "explore/ContactSheet.h"
 #include "render/Pictures.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <ctime>
 
 namespace vellicor {
@@ -86,6 +88,39 @@ std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
     return std::nullopt;
 }
 
+// The contact sheet of --explore and its text beside it, both written or neither.
+std::optional<std::string> WriteExploreSheet(const Model& model, const RenderOptions& options)
+{
+    const Automaton& a = model.automaton;
+    // Refused before anything runs: a sheet this large would not be a picture anyone can open.
+    constexpr int64_t kMaxSheetSide = 16384;
+    const SheetLayout layout = ContactSheetLayout(options.explore, (EffectiveMaxHor(a) - 1) * options.scale,
+                                                  (EffectiveMaxVer(a) - 1) * options.scale);
+    if (layout.width > kMaxSheetSide || layout.height > kMaxSheetSide)
+        return "the contact sheet would be " + std::to_string(layout.width) + " x " + std::to_string(layout.height) +
+               " pixels, more than " + std::to_string(kMaxSheetSide) + " a side: fewer candidates or a smaller --scale";
+    ExploreSheetOptions sheetOptions;
+    sheetOptions.count = options.explore;
+    sheetOptions.seed = options.seed.value_or(static_cast<uint32_t>(std::time(nullptr)));
+    sheetOptions.states = options.states;
+    sheetOptions.generations = options.generations;
+    sheetOptions.scale = options.scale;
+    const ExploreSheet sheet = MakeExploreSheet(a, model.settings.crStateColor, sheetOptions);
+    const QImage picture(reinterpret_cast<const uchar*>(sheet.picture.pixels.data()), sheet.picture.width,
+                         sheet.picture.height, sheet.picture.width * 4, QImage::Format_RGB32);
+    const std::optional<std::string> bytes = PngBytes(picture);
+    if (!bytes)
+        return "the contact sheet could not be encoded";
+    const std::string textPath = SheetTextPath(options.outputPath);
+    if (!WriteFileAtomically(options.outputPath, *bytes))
+        return "cannot write " + Quoted(options.outputPath);
+    if (!WriteFileAtomically(textPath, sheet.text)) {
+        std::remove(options.outputPath.c_str());
+        return "cannot write " + Quoted(textPath);
+    }
+    return std::nullopt;
+}
+
 QImage Frame(const Model& model, int32_t scale)
 {
     return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
@@ -113,6 +148,8 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
             return refused;
     if (options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
         return "the array has no cell to draw";
+    if (options.explore > 0)
+        return WriteExploreSheet(model, options);
 
     // The program asks whether to raise the limit; the cells go on the same whichever limit.
     a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));

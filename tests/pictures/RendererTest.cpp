@@ -4,7 +4,9 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "content/AtomicFile.h"
+#include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "explore/ContactSheet.h"
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/CommandIds.h"
 
@@ -82,6 +84,29 @@ TEST_F(RendererTest, TextOutputIsTheProgramsOwnRunInThePlaneAndTheTorus)
     }
 }
 
+// The sheet the renderer writes is the one the explorer's core composes from the same start, and
+// its text lists each tile's rule set.
+TEST_F(RendererTest, ExploreWritesTheContactSheetAndItsRuleSetsBesideIt)
+{
+    const Finished run = Render({"--explore", "5", "--seed", "3", "--states", "3", "--generations", "30", "--scale", "2",
+                                 "--quiet", "--output", Path("sheet.png")});
+    ASSERT_EQ(0, run.exitCode) << run.errors;
+    Automaton start;
+    InitStandard(start);
+    const Settings defaults(0);
+    const ExploreSheet expected = MakeExploreSheet(start, defaults.crStateColor, {5, 3, 3, 30, 2});
+    const QImage written(folder.filePath("sheet.png"));
+    ASSERT_EQ(QSize(expected.picture.width, expected.picture.height), written.size());
+    for (int y = 0; y < written.height(); ++y)
+        for (int x = 0; x < written.width(); ++x)
+            ASSERT_EQ(expected.picture.pixels[size_t(y * written.width() + x)] | 0xFF000000u, written.pixel(x, y))
+                << x << "," << y;
+    std::string text;
+    ASSERT_TRUE(ReadWholeFile(Path("sheet.txt"), text));
+    EXPECT_EQ(expected.text, text);
+    EXPECT_EQ(5, std::count(text.begin(), text.end(), '\n'));
+}
+
 TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
 {
     ASSERT_TRUE(WriteFileAtomically(Path("garbage.ini"), std::string("\x89PNG\r\n\x1a\n\0\0\x01", 11)));
@@ -103,6 +128,9 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"negative number", {"--generations", "-5", "--output", png}},
         {"non-numeric number", {"--scale", "big", "--output", png}},
         {"unknown extension", {"--output", Path("out.bmp")}},
+        {"a contact sheet that is no picture", {"--explore", "4", "--output", Path("out.gif")}},
+        {"states without exploring", {"--states", "3", "--output", png}},
+        {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
     };
     for (const auto& bad : kBadInputs) {
         const Finished run = Render(bad.arguments);
