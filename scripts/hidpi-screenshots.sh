@@ -1,11 +1,12 @@
 #!/bin/sh
 # Screenshots of both editions on high-resolution screens: Qt scales the whole program by
 # QT_SCALE_FACTOR 2 and 1.5 on a virtual screen that big, so the program still sees 1280 x 800.
-# The Quorrel edition opens its Zoom window first, five times larger. One shot after a few cells of the empty
-# array were cycled with the right button and a rectangle was selected by a drag in the Array
-# window (cell (x, y) has its centre at (153 + 18 x, 93 + 18 y) on the unscaled screen), to see
-# that they land on the cells under the pointer; one during a slow continuous run of a random array. Next to each shot, a crop of the Array window three times larger,
-# where every grid line and cell edge can be checked.
+# The Quorrel edition opens its Zoom window first, five times larger. One shot after a few cells
+# of the empty array were cycled with the right button and a rectangle was selected by a drag in
+# the Array window (cell (x, y) has its centre at (153 + 18 x, 93 + 18 y) on the unscaled
+# screen), to see that they land on the cells under the pointer; one during a slow continuous
+# run of a random array under the preset of the sixth icon. Next to each shot, a crop of the
+# Array window three times larger, where every grid line and cell edge can be checked.
 # Usage: scripts/hidpi-screenshots.sh [output folder] (default build/screenshots)
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,6 +18,7 @@ cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$root/build" -j2 --target vellicor quorrel
 mkdir -p "$out"
 [ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
+unset QT_QPA_PLATFORM # the program goes on the virtual display, even from a shell set up for the tests
 
 for factor in 2 1.5; do
     # Screen coordinates of the unscaled layout, as the X server sees them.
@@ -41,6 +43,7 @@ for factor in 2 1.5; do
              for c in $clicks; do xdotool mousemove \$(echo \$c | tr , ' ') click 3; sleep 0.1; done
              xdotool mousemove $(cell 4 4) mousedown 1 sleep 0.2 mousemove $(cell 7 8) sleep 0.2 mouseup 1; sleep 0.5
              import -window root \"$editShot\"
+             xdotool mousemove $(at 206 38) click 1; sleep 0.5
              xdotool key alt+i; sleep 0.5; xdotool key r; sleep 0.5
              xdotool key alt+p; sleep 0.5; xdotool key c; sleep 3
              import -window root \"$shot\"; kill \$p"
