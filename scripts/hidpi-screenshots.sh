@@ -35,7 +35,9 @@ for factor in 2 1.5; do
         zoom=""
         clicks=""
         for c in '3 10' '4 10' '4 10' '10 3' '11 3' '11 3'; do clicks="$clicks $(cell $c | tr ' ' ,)"; done
-        [ "$edition" = quorrel ] && zoom="xdotool key alt+o; sleep 0.5; xdotool key z; sleep 0.5; xdotool key 5; sleep 0.5; xdotool key alt+w; sleep 0.5; xdotool key z; sleep 1;"
+        # Options / Zoom / X 5, then Window / Zoom.
+        [ "$edition" = quorrel ] &&
+            zoom="for k in alt+o z 5 alt+w z; do xdotool key \$k; sleep 0.5; done"
         XDG_CONFIG_HOME="$config" QT_SCALE_FACTOR="$factor" xvfb-run -a -s "-screen 0 ${screen}x24" sh -c \
             "\"$root/build/shell/$edition\" & p=\$!; sleep 4; xdotool mousemove $(at 900 500) click 1; sleep 0.5
              $zoom
