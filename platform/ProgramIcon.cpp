@@ -15,10 +15,17 @@ QImage LoadIconResource(const char* name)
     return QImage(QStringLiteral(":/icons/%1.png").arg(QLatin1String(name)));
 }
 
+QString ProgramIconName(int size)
+{
+    return size == 32 ? QStringLiteral("ICON_0") : QStringLiteral("ICON_0_%1").arg(size);
+}
+
 QIcon ProgramIcon()
 {
-    // One 32 x 32 picture: a desktop that wants it smaller gets it scaled down by QIcon.
-    return QIcon(QPixmap::fromImage(LoadIconResource("ICON_0")));
+    QIcon icon;
+    for (int size : kProgramIconSizes)
+        icon.addPixmap(QPixmap::fromImage(LoadIconResource(ProgramIconName(size).toLatin1().constData())));
+    return icon;
 }
 
 } // namespace vellicor

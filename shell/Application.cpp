@@ -13,6 +13,8 @@ int RunApplication(int& argc, char** argv, int32_t quorrelEdition, const std::fu
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(ProgramIcon());
+    // The installed desktop entry of the edition, which a Wayland compositor finds by this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(quorrelEdition != 0 ? QUORREL_DESKTOP_ID : VELLICOR_DESKTOP_ID));
     QtUserPrompts prompts;
     Program program(quorrelEdition, SettingsFilePathFromEnvironment(), prompts);
     prompts.SetOwner(&program.Frame());

@@ -1,6 +1,7 @@
 #include "views/ArrayView.h"
 
 #include "views/ArrayImage.h"
+#include "views/DevicePixels.h"
 #include "views/MouseToCell.h"
 
 #include <QMouseEvent>
@@ -8,7 +9,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cmath>
 
 namespace vellicor {
 
@@ -56,12 +56,12 @@ void ArrayView::Draw(QPainter& painter, const QRect& area)
 {
     picture_.Update(sources_.automaton, size(), Look(), sources_.automaton.bIncrementalPaint != 0);
     const QImage& image = picture_.Image();
-    painter.drawImage(area, image, area);
+    DrawPixels(painter, area.topLeft(), image, area);
     const QRect highlight = HighlightRect() & area;
     if (!highlight.isEmpty()) {
         QImage inverted = image.copy(highlight);
         inverted.invertPixels();
-        painter.drawImage(highlight.topLeft(), inverted);
+        DrawPixels(painter, highlight.topLeft(), inverted);
     }
 }
 
@@ -94,9 +94,7 @@ std::pair<int32_t, int32_t> ArrayView::CellAt(const QMouseEvent& event) const
     const int32_t c = sources_.cells.iCellWidth;
     if (c < 1)
         return {0, 0};
-    // The pixel under a fractional position is the one it falls in.
-    const auto x = static_cast<int32_t>(std::floor(event.position().x()));
-    const auto y = static_cast<int32_t>(std::floor(event.position().y()));
+    const auto [x, y] = PixelUnder(*this, event);
     const Automaton& a = sources_.automaton;
     return {MouseToCell(x, c, EffectiveMaxHor(a)), MouseToCell(y, c, EffectiveMaxVer(a))};
 }

@@ -1,6 +1,7 @@
 #include "views/BitmapView.h"
 
 #include "views/ArrayImage.h"
+#include "views/DevicePixels.h"
 
 #include <QPainter>
 
@@ -20,7 +21,7 @@ void BitmapView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
-    painter.drawImage(11, 11, RenderArrayImage(automaton_, crStateColor_));
+    DrawPixels(painter, QPoint(11, 11), RenderArrayImage(automaton_, crStateColor_));
 }
 
 void BitmapView::mouseDoubleClickEvent(QMouseEvent* /*event*/)

@@ -1,9 +1,9 @@
 #include "views/IconBarView.h"
 
+#include "views/DevicePixels.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-
-#include <cmath>
 
 namespace vellicor {
 
@@ -30,7 +30,7 @@ void IconBarView::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.fillRect(rect(), QColor::fromRgb(kIconBarGround));
     for (int i = 0; i < kIconBarIconCount; ++i)
-        painter.drawImage(kIconBarPitch * i + kIconBarMargin, 0, icons_[static_cast<std::size_t>(i)]);
+        DrawPixels(painter, QPoint(kIconBarPitch * i + kIconBarMargin, 0), icons_[static_cast<std::size_t>(i)]);
 }
 
 // Every mouse event ends here: none of them is the main client's, where a release or a double
@@ -40,8 +40,7 @@ void IconBarView::mousePressEvent(QMouseEvent* event)
     event->accept();
     if (event->button() != Qt::LeftButton || !sendCommand_)
         return;
-    // The pixel under a fractional position is the one it falls in, not the nearest edge.
-    const int command = IconBarCommandAt(static_cast<int>(std::floor(event->position().x())));
+    const int command = IconBarCommandAt(PixelUnder(*this, *event).x());
     if (command != 0)
         sendCommand_(command);
 }

@@ -1,6 +1,7 @@
 #include "views/MosaicView.h"
 
 #include "views/ArrayImage.h"
+#include "views/DevicePixels.h"
 
 #include <QPainter>
 
@@ -61,7 +62,7 @@ QImage MosaicView::Picture()
 void MosaicView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Render());
+    DrawPixels(painter, QPoint(0, 0), Render());
 }
 
 void MosaicView::mouseDoubleClickEvent(QMouseEvent* /*event*/)

@@ -1,6 +1,7 @@
 #include "views/MultiBitmapView.h"
 
 #include "views/ArrayImage.h"
+#include "views/DevicePixels.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -65,7 +66,7 @@ void MultiBitmapView::paintEvent(QPaintEvent* event)
     CoverClient();
     QPainter painter(this);
     const QRect dirty = event->rect();
-    painter.drawImage(dirty, sheet_, dirty);
+    DrawPixels(painter, dirty.topLeft(), sheet_, dirty);
 }
 
 void MultiBitmapView::resizeEvent(QResizeEvent* event)

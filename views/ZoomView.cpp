@@ -1,6 +1,7 @@
 #include "views/ZoomView.h"
 
 #include "views/ArrayImage.h"
+#include "views/DevicePixels.h"
 
 #include <QPainter>
 
@@ -33,7 +34,7 @@ QImage ZoomView::Picture()
 void ZoomView::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
-    painter.drawImage(0, 0, Picture());
+    DrawPixels(painter, QPoint(0, 0), Picture());
 }
 
 } // namespace vellicor

@@ -141,5 +141,16 @@ TEST(Icons, AreTenDistinct32By32PicturesThatTheEngineStillDrawsAndTheFirstIsTheP
     EXPECT_EQ(Rgb(LoadIconResource("ICON_0")), Rgb(ProgramIcon().pixmap(32, 32).toImage()));
 }
 
+TEST(Icons, TheProgramsIconIsDrawnAtEachOfItsSizesAndTheWindowIconHoldsThemAll)
+{
+    for (std::size_t i = 0; i < kProgramIconSizes.size(); ++i) {
+        const int size = kProgramIconSizes[i];
+        const QImage drawn = RenderProgramIcon(ProgramIconLayouts()[i]);
+        ASSERT_EQ(QSize(size, size), drawn.size());
+        EXPECT_EQ(drawn, Rgb(LoadIconResource(ProgramIconName(size).toLatin1().constData()))) << size;
+        EXPECT_EQ(drawn, Rgb(ProgramIcon().pixmap(size, size).toImage())) << size;
+    }
+}
+
 } // namespace
 } // namespace vellicor::test

@@ -25,6 +25,16 @@ constexpr std::array<IconPicture, kIconBarIconCount> kPictures = {{
     {"ICON_11", 199, 5, 2},
 }};
 
+constexpr std::array<ProgramIconLayout, kProgramIconSizes.size()> kProgramIconLayouts = {{
+    {16, 8, 2, 0}, // a frame would leave room for seven cells and cut the block
+    {24, 10, 2, 1},
+    {32, 10, 3, 1},
+    {48, 10, 4, 1},
+    {64, 10, 6, 2},
+    {128, 10, 12, 4},
+    {256, 10, 24, 8},
+}};
+
 // A figure never needs more generations than this; the bound keeps a mistyped table entry from
 // running on.
 constexpr int kMaxLevel = 200;
@@ -53,14 +63,32 @@ void PlaceProgramPicture(Automaton& a)
     }
 }
 
-QImage Framed(const QImage& cells, int scale)
+// The cells at `scale` pixels each, centred inside the frame on the ground colour.
+QImage Framed(const QImage& cells, int size, int scale, int frame, QRgb ground)
 {
-    QImage icon(kIconBarIconSize, kIconBarIconSize, QImage::Format_RGB32);
+    QImage icon(size, size, QImage::Format_RGB32);
     icon.fill(kIconFrame);
-    for (int y = 0; y < kIconFramedArea; ++y)
-        for (int x = 0; x < kIconFramedArea; ++x)
-            icon.setPixel(x + 1, y + 1, cells.pixel(x / scale, y / scale));
+    const int inside = size - 2 * frame;
+    const int margin = (inside - cells.width() * scale) / 2;
+    for (int y = 0; y < inside; ++y) {
+        for (int x = 0; x < inside; ++x) {
+            const int cellX = (x - margin) / scale;
+            const int cellY = (y - margin) / scale;
+            const bool onCells = x >= margin && y >= margin && cellX < cells.width() && cellY < cells.height();
+            icon.setPixel(x + frame, y + frame, onCells ? cells.pixel(cellX, cellY) : ground);
+        }
+    }
     return icon;
+}
+
+QImage ProgramPicture(int liveCells, int scale, int size, int frame)
+{
+    Automaton a;
+    a.wMaxHor = a.wMaxVer = liveCells + 1;
+    PlaceProgramPicture(a);
+    uint32_t palette[kStateCount];
+    DefaultPalette(palette);
+    return Framed(RenderArrayImage(a, palette), size, scale, frame, ColorOfStateEntry(palette[0]).rgb());
 }
 
 } // namespace
@@ -72,21 +100,33 @@ QImage RenderIconPicture(const IconPicture& picture)
     if (picture.liveCells < 1 || picture.liveCells >= kMaxDimension || kIconFramedArea % picture.liveCells != 0 ||
         picture.level < 1 || picture.level > kMaxLevel)
         return {};
+    const int scale = kIconFramedArea / picture.liveCells;
+    if (picture.command == 0)
+        return ProgramPicture(picture.liveCells, scale, kIconBarIconSize, 1);
     Automaton a;
     a.wMaxHor = a.wMaxVer = picture.liveCells + 1;
-    if (picture.command == 0) {
-        PlaceProgramPicture(a);
-    } else {
-        if (!ApplyAutomatonPreset(a, picture.command))
+    if (!ApplyAutomatonPreset(a, picture.command))
+        return {};
+    InitStandard(a);
+    while (a.iLevel < picture.level)
+        if (ComputeNextGeneration(a) == 0)
             return {};
-        InitStandard(a);
-        while (a.iLevel < picture.level)
-            if (ComputeNextGeneration(a) == 0)
-                return {};
-    }
     uint32_t palette[kStateCount];
     DefaultPalette(palette);
-    return Framed(RenderArrayImage(a, palette), kIconFramedArea / picture.liveCells);
+    const QImage cells = RenderArrayImage(a, palette);
+    return Framed(cells, kIconBarIconSize, scale, 1, ColorOfStateEntry(palette[0]).rgb());
+}
+
+const std::array<ProgramIconLayout, kProgramIconSizes.size()>& ProgramIconLayouts() { return kProgramIconLayouts; }
+
+QImage RenderProgramIcon(const ProgramIconLayout& layout)
+{
+    const int inside = layout.size - 2 * layout.frame;
+    const int cells = layout.liveCells * layout.pixelsPerCell;
+    if (layout.liveCells < 1 || layout.liveCells >= kMaxDimension || layout.pixelsPerCell < 1 || layout.frame < 0 ||
+        cells > inside || (inside - cells) % 2 != 0)
+        return {};
+    return ProgramPicture(layout.liveCells, layout.pixelsPerCell, layout.size, layout.frame);
 }
 
 } // namespace vellicor

@@ -1,5 +1,5 @@
-// Draws the icon bar's icons into a folder, one PNG per icon (ICON_2.png ...), with the
-// program's own engine and default palette.
+// Draws the icon bar's icons into a folder, one PNG per icon (ICON_2.png ...), and the program's
+// icon at its other sizes (ICON_0_16.png ...), with the program's own engine and default palette.
 //
 //   make_icons OUTPUT_FOLDER
 //
@@ -23,18 +23,25 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "make_icons: no folder %s\n", argv[1]);
         return 2;
     }
-    for (const vellicor::IconPicture& picture : vellicor::IconPictures()) {
-        const QImage icon = vellicor::RenderIconPicture(picture);
-        const QString file = folder.filePath(QString("%1.png").arg(picture.name));
+    const auto write = [&folder](const QImage& icon, const QString& name) {
+        const QString file = folder.filePath(name + ".png");
         if (icon.isNull()) {
-            std::fprintf(stderr, "make_icons: %s cannot be drawn\n", picture.name);
-            return 1;
+            std::fprintf(stderr, "make_icons: %s cannot be drawn\n", qPrintable(name));
+            return false;
         }
         if (!icon.save(file, "PNG")) {
             std::fprintf(stderr, "make_icons: cannot write %s\n", qPrintable(file));
-            return 1;
+            return false;
         }
         std::printf("%s\n", qPrintable(file));
-    }
+        return true;
+    };
+    for (const vellicor::IconPicture& picture : vellicor::IconPictures())
+        if (!write(vellicor::RenderIconPicture(picture), QString::fromLatin1(picture.name)))
+            return 1;
+    for (const vellicor::ProgramIconLayout& layout : vellicor::ProgramIconLayouts())
+        if (layout.size != vellicor::kIconBarIconSize &&
+            !write(vellicor::RenderProgramIcon(layout), vellicor::ProgramIconName(layout.size)))
+            return 1;
     return 0;
 }

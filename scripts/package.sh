@@ -1,0 +1,57 @@
+#!/bin/sh
+# Makes the Debian package of Vellicor into build/package/: a release build of its own in
+# build-package/ with Debian's build flags (hardened, as lintian expects), the package made by
+# CPack's DEB generator (cmake/Package.cmake), then the checks: the desktop entries and the
+# AppStream metadata validated as the package installs them, and lintian, which must report no
+# error. Install it with `sudo apt-get install ./build/package/vellicor_*.deb`.
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+
+# What only packaging needs, installed with apt-get when missing.
+packages="dpkg-dev fakeroot file lintian desktop-file-utils appstream"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+    echo "Installing:$missing"
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    export DEBIAN_FRONTEND=noninteractive
+    $sudo apt-get update -q
+    # shellcheck disable=SC2086
+    $sudo apt-get install -y -q --no-install-recommends $missing
+fi
+
+build="$root/build-package"
+out="$root/build/package"
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CXXFLAGS $CPPFLAGS" # CMake reads no CPPFLAGS
+
+rm -rf "$build" "$out"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELLICOR_TESTS=OFF -DVELLICOR_BENCHMARKS=OFF
+cmake --build "$build" -j2
+mkdir -p "$out"
+(cd "$build" && cpack -G DEB -B "$out")
+rm -rf "$out/_CPack_Packages"
+deb=$(ls "$out"/vellicor_*.deb)
+
+version=$(dpkg-deb -f "$deb" Version)
+logged=$(dpkg-parsechangelog -l "$root/desktop/changelog" -S Version)
+if [ "$version" != "$logged" ]; then
+    echo "The package is version $version but desktop/changelog begins with $logged: add an entry." >&2
+    exit 1
+fi
+
+installed=$(mktemp -d)
+trap 'rm -rf "$installed"' EXIT
+dpkg-deb -x "$deb" "$installed"
+desktop-file-validate "$installed"/usr/share/applications/*.desktop
+appstreamcli validate --no-net "$installed"/usr/share/metainfo/*.metainfo.xml
+lintian --info "$deb"
+
+dpkg-deb --info "$deb"
+echo "$deb"
