@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <unistd.h>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -160,6 +161,9 @@ void EngineAlone(benchmark::State& state, Bench& bench)
 
 class RateReporter : public benchmark::ConsoleReporter {
 public:
+    // Colours only on a terminal: piped, the summary lines must start with their names.
+    RateReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
