@@ -6,23 +6,8 @@
 # error. Install it with `sudo apt-get install ./build/package/vellicor_*.deb`.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-
-# What only packaging needs, installed with apt-get when missing.
-packages="dpkg-dev fakeroot file lintian desktop-file-utils appstream"
-missing=""
-for p in $packages; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
-done
-if [ -n "$missing" ]; then
-    echo "Installing:$missing"
-    sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    export DEBIAN_FRONTEND=noninteractive
-    $sudo apt-get update -q
-    # shellcheck disable=SC2086
-    $sudo apt-get install -y -q --no-install-recommends $missing
-fi
+# With what only packaging needs.
+"$root/scripts/setup.sh" dpkg-dev fakeroot file lintian desktop-file-utils appstream
 
 build="$root/build-package"
 out="$root/build/package"

@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs, with apt-get and only when missing, every Debian package Vellicor needs to build,
-# test, benchmark and take screenshots. Safe to run again; needs root (or sudo) only when
-# something is missing.
+# test, benchmark and take screenshots, and any packages named as arguments (what only one
+# script needs, such as packaging). Safe to run again; needs root (or sudo) only when something
+# is missing.
 set -eu
 
 packages="g++ cmake ninja-build ccache pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-libbenchmark-dev libgif-dev xvfb xauth xdotool imagemagick openbox fonts-dejavu-core"
+libbenchmark-dev libgif-dev xvfb xauth xdotool imagemagick openbox fonts-dejavu-core $*"
 
 missing=""
 for p in $packages; do

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 namespace vellicor {
 namespace {
@@ -15,6 +16,16 @@ namespace {
 bool BelowUnsigned(int32_t value, int32_t bound)
 {
     return static_cast<uint32_t>(value) < static_cast<uint32_t>(bound);
+}
+
+// Cancel ends the dialog with 0; true only for OK, whose values the procedure then checks.
+bool OkClicked(DialogControls& dialog, int id, int notification)
+{
+    if (notification != kButtonClicked)
+        return false;
+    if (id == kIdCancel)
+        dialog.EndDialog(0);
+    return id == kIdOk;
 }
 
 void FocusWholeText(DialogControls& dialog, int id)
@@ -26,6 +37,17 @@ void FocusWholeText(DialogControls& dialog, int id)
 void ShowMessage(DialogControls& dialog, const BilingualText& message, int32_t iLanguage)
 {
     dialog.MessageBox(PickText(message, iLanguage), MessageStyle::OkExclamation);
+}
+
+// The field's value when it is below the bound; otherwise its refusal, and nothing.
+std::optional<int32_t> FieldBelow(DialogControls& dialog, int id, int32_t bound, const BilingualText& refusal,
+                                  int32_t iLanguage)
+{
+    const int32_t value = dialog.GetDlgItemInt(id);
+    if (BelowUnsigned(value, bound))
+        return value;
+    ShowMessage(dialog, refusal, iLanguage);
+    return std::nullopt;
 }
 
 } // namespace
@@ -41,26 +63,18 @@ bool ProcArray::OnInitDialog(DialogControls& dialog)
 
 void ProcArray::OnCommand(DialogControls& dialog, int id, int notification)
 {
-    if (notification != kButtonClicked)
-        return;
-    if (id == kIdCancel) {
-        dialog.EndDialog(0);
-        return;
-    }
-    if (id != kIdOk)
+    if (!OkClicked(dialog, id, notification))
         return;
     const int32_t iLanguage = model_.settings.iLanguage;
-    const int32_t width = dialog.GetDlgItemInt(array_dialog::kWidth);
-    if (!BelowUnsigned(width, kMaxDimension)) {
-        ShowMessage(dialog, kArrayWidthTooLargeMessage, iLanguage);
+    const std::optional<int32_t> width =
+        FieldBelow(dialog, array_dialog::kWidth, kMaxDimension, kArrayWidthTooLargeMessage, iLanguage);
+    if (!width)
         return;
-    }
-    const int32_t height = dialog.GetDlgItemInt(array_dialog::kHeight);
-    if (!BelowUnsigned(height, kMaxDimension)) {
-        ShowMessage(dialog, kArrayHeightTooLargeMessage, iLanguage);
+    const std::optional<int32_t> height =
+        FieldBelow(dialog, array_dialog::kHeight, kMaxDimension, kArrayHeightTooLargeMessage, iLanguage);
+    if (!height)
         return;
-    }
-    if (SetArraySize(model_.automaton, model_.content, model_.cells, width, height, resetAutomaton_) ==
+    if (SetArraySize(model_.automaton, model_.content, model_.cells, *width, *height, resetAutomaton_) ==
         ArraySizeChange::kResizedCellsAdjusted)
         ShowMessage(dialog, kCellsAdjustedMessage, iLanguage); // a notice: the change is made
     dialog.EndDialog(1);
@@ -76,27 +90,19 @@ bool ProcArrayFill::OnInitDialog(DialogControls& dialog)
 
 void ProcArrayFill::OnCommand(DialogControls& dialog, int id, int notification)
 {
-    if (notification != kButtonClicked)
-        return;
-    if (id == kIdCancel) {
-        dialog.EndDialog(0);
-        return;
-    }
-    if (id != kIdOk)
+    if (!OkClicked(dialog, id, notification))
         return;
     // At most the visible size: less than wMaxHor, less than wMaxVer.
-    const int32_t width = dialog.GetDlgItemInt(fill_dialog::kWidth);
-    if (!BelowUnsigned(width, a_.wMaxHor)) {
-        ShowMessage(dialog, kFillWidthTooLargeMessage, iLanguage_);
+    const std::optional<int32_t> width =
+        FieldBelow(dialog, fill_dialog::kWidth, a_.wMaxHor, kFillWidthTooLargeMessage, iLanguage_);
+    if (!width)
         return;
-    }
-    const int32_t height = dialog.GetDlgItemInt(fill_dialog::kHeight);
-    if (!BelowUnsigned(height, a_.wMaxVer)) {
-        ShowMessage(dialog, kFillHeightTooLargeMessage, iLanguage_);
+    const std::optional<int32_t> height =
+        FieldBelow(dialog, fill_dialog::kHeight, a_.wMaxVer, kFillHeightTooLargeMessage, iLanguage_);
+    if (!height)
         return;
-    }
-    content_.iArrayFillHorMax = width;
-    content_.iArrayFillVerMax = height;
+    content_.iArrayFillHorMax = *width;
+    content_.iArrayFillVerMax = *height;
     InitArrayFill(a_, content_);
     dialog.EndDialog(1);
 }
@@ -112,13 +118,7 @@ bool ProcRandom::OnInitDialog(DialogControls& dialog)
 
 void ProcRandom::OnCommand(DialogControls& dialog, int id, int notification)
 {
-    if (notification != kButtonClicked)
-        return;
-    if (id == kIdCancel) {
-        dialog.EndDialog(0);
-        return;
-    }
-    if (id != kIdOk)
+    if (!OkClicked(dialog, id, notification))
         return;
     int32_t counts[kStateCount];
     uint32_t total = 0; // wraps as the 32-bit sum did; only the total is tested
