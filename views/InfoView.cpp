@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace vellicor {
@@ -21,6 +22,27 @@ QString Label(const BilingualText& text, int32_t iLanguage)
     const std::string_view picked = PickText(text, iLanguage);
     return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
 }
+
+// Line k of the window at (height / 15) * k, in black.
+class Lines {
+public:
+    Lines(QPainter& painter, const QWidget& view, int step)
+        : painter_(painter), step_(step), width_(view.width() + 200),
+          height_(std::max(step, painter.fontMetrics().height()))
+    {
+        painter_.setPen(Qt::black);
+    }
+    void Text(int x, int line, const QString& text)
+    {
+        painter_.drawText(QRect(x, line * step_, width_, height_), Qt::AlignLeft | Qt::AlignTop, text);
+    }
+
+private:
+    QPainter& painter_;
+    int step_;
+    int width_;
+    int height_;
+};
 
 } // namespace
 
@@ -71,27 +93,40 @@ void InfoView::resizeEvent(QResizeEvent* event)
 
 void InfoView::paintEvent(QPaintEvent* /*event*/)
 {
-    QPainter painter(this);
-    painter.fillRect(rect(), kInfoBackground);
-    painter.setPen(Qt::black);
-    const int step = lineStep_ < 0 ? height() / kLineCount : lineStep_;
-    const int lineHeight = std::max(step, painter.fontMetrics().height());
-    auto text = [&](int x, int line, const QString& s) {
-        painter.drawText(QRect(x, line * step, width() + 200, lineHeight), Qt::AlignLeft | Qt::AlignTop, s);
-    };
+    // The labels and the rule numbers change far less often than the level and the counts, which
+    // a continuous run repaints at every generation: they are drawn once into a kept picture.
     const bool english = IsEnglish(iLanguage_);
-    text(10, 0, Label(kInfoLevelLabel, iLanguage_));
-    text(english ? 50 : 70, 0, Value(automaton_.iLevel));
-    text(10, 1, Label(kInfoCountLabel, iLanguage_));
-    text(english ? 50 : 70, 1, Value(CountLiveCells(automaton_)));
-    text(10, 3, Label(kInfoChangesLabel, iLanguage_));
-    text(70, 3, Value(automaton_.iChanges));
-    text(10, 5, Label(kInfoAutomatonLabel, iLanguage_));
-    for (int s = 0; s < 8; ++s) {
-        text(10, 6 + s, Value(automaton_.iNumAuto[s]));
-        text(80, 6 + s, Value(automaton_.iNumAuto[s + 8]));
+    const std::array<int32_t, kStateCount> rules = std::to_array(automaton_.iNumAuto);
+    const qreal ratio = devicePixelRatioF();
+    if (fixed_.size() != size() * ratio || fixed_.devicePixelRatio() != ratio || fixedRules_ != rules ||
+        fixedLanguage_ != iLanguage_ || fixedFont_ != font()) {
+        fixed_ = QImage(size() * ratio, QImage::Format_RGB32);
+        fixed_.setDevicePixelRatio(ratio);
+        fixed_.fill(kInfoBackground);
+        fixedRules_ = rules;
+        fixedLanguage_ = iLanguage_;
+        fixedFont_ = font();
+        QPainter painter(&fixed_);
+        painter.setFont(font());
+        Lines lines(painter, *this, LineStep());
+        lines.Text(10, 0, Label(kInfoLevelLabel, iLanguage_));
+        lines.Text(10, 1, Label(kInfoCountLabel, iLanguage_));
+        lines.Text(10, 3, Label(kInfoChangesLabel, iLanguage_));
+        lines.Text(10, 5, Label(kInfoAutomatonLabel, iLanguage_));
+        for (int s = 0; s < 8; ++s) {
+            lines.Text(10, 6 + s, Value(rules[s]));
+            lines.Text(80, 6 + s, Value(rules[s + 8]));
+        }
     }
+    QPainter painter(this);
+    painter.drawImage(0, 0, fixed_);
+    Lines lines(painter, *this, LineStep());
+    lines.Text(english ? 50 : 70, 0, Value(automaton_.iLevel));
+    lines.Text(english ? 50 : 70, 1, Value(CountLiveCells(automaton_)));
+    lines.Text(70, 3, Value(automaton_.iChanges));
 }
+
+int InfoView::LineStep() const { return lineStep_ < 0 ? height() / kLineCount : lineStep_; }
 
 void InfoView::mouseDoubleClickEvent(QMouseEvent* /*event*/)
 {

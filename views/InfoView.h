@@ -4,7 +4,11 @@
 
 #include "engine/Automaton.h"
 
+#include <QFont>
+#include <QImage>
 #include <QWidget>
+
+#include <array>
 
 #include <functional>
 #include <string>
@@ -28,10 +32,17 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    int LineStep() const;
+
     const Automaton& automaton_;
     const int32_t& iLanguage_;
     std::function<void()> onDoubleClick_;
     int lineStep_ = -1; // fixed by the first size the window gets
+    // The labels and rule numbers as last drawn, with what they were drawn for.
+    QImage fixed_;
+    std::array<int32_t, kStateCount> fixedRules_{};
+    int32_t fixedLanguage_ = -1;
+    QFont fixedFont_;
 };
 
 } // namespace vellicor
