@@ -15,8 +15,6 @@ namespace vellicor {
 
 namespace {
 
-QRgb RgbOfStateEntry(uint32_t entry) { return qRgb(entry & 0xFF, (entry >> 8) & 0xFF, (entry >> 16) & 0xFF); }
-
 int AppendToString(GifFileType* file, const GifByteType* bytes, int length)
 {
     static_cast<std::string*>(file->UserData)->append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(length));
@@ -58,6 +56,8 @@ private:
 };
 
 } // namespace
+
+QRgb RgbOfStateEntry(uint32_t entry) { return qRgb(entry & 0xFF, (entry >> 8) & 0xFF, (entry >> 16) & 0xFF); }
 
 QImage StateImage(const Automaton& a, const uint32_t crStateColor[kStateCount])
 {

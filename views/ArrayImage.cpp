@@ -1,31 +1,18 @@
 #include "views/ArrayImage.h"
 
+#include "render/Pictures.h"
+
 #include <algorithm>
 
 namespace vellicor {
 
-QColor ColorOfStateEntry(uint32_t colorRef)
-{
-    return QColor(static_cast<int>(colorRef & 0xFF), static_cast<int>((colorRef >> 8) & 0xFF),
-                  static_cast<int>((colorRef >> 16) & 0xFF));
-}
+QColor ColorOfStateEntry(uint32_t colorRef) { return QColor(RgbOfStateEntry(colorRef)); }
 
 QImage RenderArrayImage(const Automaton& a, const uint32_t crStateColor[kStateCount])
 {
-    const int columns = EffectiveMaxHor(a) - 1;
-    const int rows = EffectiveMaxVer(a) - 1;
-    if (columns <= 0 || rows <= 0)
-        return {};
-    QRgb colors[kStateCount];
-    for (int s = 0; s < kStateCount; ++s)
-        colors[s] = ColorOfStateEntry(crStateColor[s]).rgb();
-    QImage image(columns, rows, QImage::Format_RGB32);
-    for (int y = 0; y < rows; ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < columns; ++x)
-            line[x] = colors[a.byArray[x + 1][y + 1] & 15];
-    }
-    return image;
+    // The views draw in 32 bits; the indexed picture is the one every picture file starts from.
+    const QImage states = StateImage(a, crStateColor);
+    return states.isNull() ? states : states.convertToFormat(QImage::Format_RGB32);
 }
 
 QImage RenderArrayTile(const Automaton& a, const uint32_t crStateColor[kStateCount])

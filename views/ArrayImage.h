@@ -12,7 +12,6 @@
 
 namespace vellicor {
 
-// A palette entry holds red in bits 0-7, green in 8-15 and blue in 16-23.
 QColor ColorOfStateEntry(uint32_t colorRef);
 
 // (wMaxHor - 1) x (wMaxVer - 1) pixels; a null image when the array has no live cell.

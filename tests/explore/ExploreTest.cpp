@@ -1,18 +1,19 @@
 #include "engine/Processing.h"
 #include "explore/Exploration.h"
 #include "tests/engine/CellText.h"
+#include "tests/ThreadCount.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstring>
-#include <fstream>
 #include <string>
 
 namespace vellicor {
 namespace {
 
 using test::SetLiveCells;
+using test::ThreadsOfThisProcess;
 
 Automaton Sized(int side, int geometry = 0)
 {
@@ -144,15 +145,6 @@ TEST(ExplorationTest, AGalleryIsTheSameOnAnyNumberOfThreadsAndHoldsNoDullRunUnma
         }
     }
     EXPECT_GT(replaced, 0) << "no dull candidate was met: the filter went untried";
-}
-
-int ThreadsOfThisProcess()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("Threads:", 0) == 0)
-            return std::stoi(line.substr(8));
-    return -1;
 }
 
 TEST(ExplorationTest, ACancelledExplorationLeavesNothingRunningAndReportsNothingMore)

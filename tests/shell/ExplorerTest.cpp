@@ -7,6 +7,7 @@
 #include "shell/Explorer.h"
 #include "views/ArrayImage.h"
 #include "views/GalleryView.h"
+#include "tests/ThreadCount.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -15,19 +16,9 @@
 #include <QSpinBox>
 #include <QTimer>
 
-#include <fstream>
 
 namespace vellicor::test {
 namespace {
-
-int ThreadsOfThisProcess()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("Threads:", 0) == 0)
-            return std::stoi(line.substr(8));
-    return -1;
-}
 
 class ExplorerTest : public ProgramTest {
 protected:
