@@ -6,14 +6,7 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/screenshots/dialogs}
-"$root/scripts/setup.sh"
+targets="dialog_shots"
+. "$root/scripts/screenshot-common.sh"
 
-export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j2 --target dialog_shots
-[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
-
-config=$(mktemp -d)
-XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' \
-    "$root/build/tools/dialog_shots/dialog_shots" "$out"
-rm -rf "$config"
+on_display '' en "\"$root/build/tools/dialog_shots/dialog_shots\" \"$out\""

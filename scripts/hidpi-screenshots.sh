@@ -11,14 +11,8 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/screenshots}
-"$root/scripts/setup.sh"
-
-export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j2 --target vellicor quorrel
-mkdir -p "$out"
-[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
-unset QT_QPA_PLATFORM # the program goes on the virtual display, even from a shell set up for the tests
+targets="vellicor quorrel"
+. "$root/scripts/screenshot-common.sh"
 
 for factor in 2 1.5; do
     # Screen coordinates of the unscaled layout, as the X server sees them.
@@ -26,10 +20,6 @@ for factor in 2 1.5; do
     cell() { at $((153 + 18 * $1)) $((93 + 18 * $2)); }
     screen=$(at 1280 800 | tr ' ' x)
     for edition in vellicor quorrel; do
-        config=$(mktemp -d)
-        mkdir -p "$config/vellicor"
-        printf '[Vellicor]\niContinuousDelay=60\nbRectangle=0\n' \
-            > "$config/vellicor/VLR.INI"
         editShot="$out/$edition-scale-$factor-edit.png"
         shot="$out/$edition-scale-$factor-run.png"
         zoom=""
@@ -38,8 +28,8 @@ for factor in 2 1.5; do
         # Options / Zoom / X 5, then Window / Zoom.
         [ "$edition" = quorrel ] &&
             zoom="for k in alt+o z 5 alt+w z; do xdotool key \$k; sleep 0.5; done"
-        XDG_CONFIG_HOME="$config" QT_SCALE_FACTOR="$factor" xvfb-run -a -s "-screen 0 ${screen}x24" sh -c \
-            "\"$root/build/shell/$edition\" & p=\$!; sleep 4; xdotool mousemove $(at 900 500) click 1; sleep 0.5
+        on_display 'iContinuousDelay=60\nbRectangle=0\n' en \
+            "QT_SCALE_FACTOR=$factor \"$root/build/shell/$edition\" & p=\$!; sleep 4; xdotool mousemove $(at 900 500) click 1; sleep 0.5
              $zoom
              xdotool key alt+i; sleep 0.5; xdotool key n; sleep 0.5
              for c in $clicks; do xdotool mousemove \$(echo \$c | tr , ' ') click 3; sleep 0.1; done
@@ -49,7 +39,6 @@ for factor in 2 1.5; do
              xdotool key alt+i; sleep 0.5; xdotool key r; sleep 0.5
              xdotool key alt+p; sleep 0.5; xdotool key c; sleep 3
              import -window root \"$shot\"; kill \$p"
-        rm -rf "$config"
         for s in "$editShot" "$shot"; do
             crop="${s%.png}-array.png"
             convert "$s" -crop "$(at 180 160 | tr ' ' x)+$(at 190 130 | tr ' ' +)" +repage -scale 300% "$crop"

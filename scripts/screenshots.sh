@@ -4,23 +4,14 @@
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${1:-$root/build/screenshots}
-"$root/scripts/setup.sh"
-
-export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
-cmake -S "$root" -B "$root/build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$root/build" -j2 --target vellicor quorrel vellicor-render
-mkdir -p "$out"
-[ -n "${XDG_RUNTIME_DIR:-}" ] || export XDG_RUNTIME_DIR="$(mktemp -d)"
+targets="vellicor quorrel vellicor-render"
+. "$root/scripts/screenshot-common.sh"
 
 for edition in vellicor quorrel; do
     for language in en fr; do
-        config=$(mktemp -d)
-        mkdir -p "$config/vellicor"
-        [ "$language" = fr ] && printf '[Vellicor]\niLanguage=0\n' > "$config/vellicor/VLR.INI"
         shot="$out/$edition-$language.png"
-        XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+        on_display '' "$language" \
             "\"$root/build/shell/$edition\" & p=\$!; sleep 3; import -window root \"$shot\"; kill \$p"
-        rm -rf "$config"
         echo "$shot"
     done
 done
@@ -29,21 +20,17 @@ done
 # whole window, frame included, must lie on the screen.
 if command -v openbox >/dev/null; then
     shot="$out/vellicor-en-window-manager.png"
-    config=$(mktemp -d)
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    on_display '' en \
         "openbox >/dev/null 2>&1 & sleep 1; \"$root/build/shell/vellicor\" & p=\$!; sleep 3;
          import -window root \"$shot\"; kill \$p"
-    rm -rf "$config"
     echo "$shot"
 fi
 
 # The help viewer, opened as a person opens it: the Help menu, then its first item (Index).
 shot="$out/vellicor-en-help.png"
-config=$(mktemp -d)
-XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+on_display '' en \
     "\"$root/build/shell/vellicor\" & p=\$!; sleep 3; xdotool mousemove 415 8 click 1; sleep 1;
      xdotool mousemove 440 30 click 1; sleep 2; import -window root \"$shot\"; kill \$p"
-rm -rf "$config"
 echo "$shot"
 
 # The Array window as a person works in it, in both languages: ellipse cells, the Octogon run a
@@ -51,15 +38,11 @@ echo "$shot"
 # by a drag; then the Selection menu with the rectangle's commands. Cell (x, y) of the default
 # window on this screen has its centre at (153 + 18 x, 93 + 18 y).
 for language in en fr; do
-    config=$(mktemp -d)
-    mkdir -p "$config/vellicor"
-    printf '[Vellicor]\nbRectangle=0\n' > "$config/vellicor/VLR.INI"
-    [ "$language" = fr ] && printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
     shot="$out/vellicor-$language-array.png"
     menuShot="$out/vellicor-$language-array-selection-menu.png"
     menu=175
     [ "$language" = fr ] && menu=217
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    on_display 'bRectangle=0\n' "$language" \
         "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5;
          xdotool key ctrl+o; sleep 0.3; for i in 1 2 3; do xdotool key ctrl+n; sleep 0.3; done
          for cell in '3 10' '4 10' '4 10' '5 10' '5 10' '5 10' '10 3' '11 3' '11 3'; do
@@ -68,7 +51,6 @@ for language in en fr; do
          xdotool mousemove 225 165 mousedown 1 sleep 0.2 mousemove 279 237 sleep 0.2 mouseup 1; sleep 1;
          import -window root \"$shot\"; xdotool mousemove $menu 8 click 1; sleep 1;
          import -window root \"$menuShot\"; kill \$p"
-    rm -rf "$config"
     echo "$shot"
     echo "$menuShot"
 done
@@ -79,18 +61,14 @@ done
 # and its red raised by three pages. The menus are opened by the mouse: Initialize / Random,
 # Process / Continuous, Options / Colors.
 for language in en fr; do
-    config=$(mktemp -d)
-    mkdir -p "$config/vellicor"
-    printf '[Vellicor]\nwMaxHor=41\nwMaxVer=41\niContinuousDelay=40\n' > "$config/vellicor/VLR.INI"
     if [ "$language" = fr ]; then
-        printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
         random='148 8 180 51' continuous='348 8 385 73' colors='283 8 315 140'
     else
         random='107 8 131 73' continuous='301 8 336 73' colors='240 8 267 140'
     fi
     shot="$out/vellicor-$language-run.png"
     colorsShot="$out/vellicor-$language-colors.png"
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    on_display 'wMaxHor=41\nwMaxVer=41\niContinuousDelay=40\n' "$language" \
         "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
          xdotool mousemove 205 34 click 1; sleep 0.3
          set -- $random; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 0.5
@@ -99,7 +77,6 @@ for language in en fr; do
          set -- $colors; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 1
          xdotool mousemove 629 272 click 1 sleep 0.3 mousemove 700 377 click 1 click 1 click 1; sleep 0.5
          import -window root \"$colorsShot\"; kill \$p"
-    rm -rf "$config"
     echo "$shot"
     echo "$colorsShot"
 done
@@ -107,21 +84,16 @@ done
 # Pictures out, in both languages: the Bitmap window's context menu with its scale submenu open,
 # the recording dialog its last item opens, and the Array window's menu opened by Shift+F10.
 for language in en fr; do
-    config=$(mktemp -d)
-    mkdir -p "$config/vellicor"
-    printf '[Vellicor]\n' > "$config/vellicor/VLR.INI"
-    [ "$language" = fr ] && printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
     menuShot="$out/vellicor-$language-picture-menu.png"
     dialogShot="$out/vellicor-$language-record-dialog.png"
     arrayShot="$out/vellicor-$language-array-picture-menu.png"
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    on_display '' "$language" \
         "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
          xdotool mousemove 60 120 click 3; sleep 0.5; xdotool mousemove 120 152; sleep 1
          import -window root \"$menuShot\"; xdotool mousemove 120 174 click 1; sleep 1
          import -window root \"$dialogShot\"; xdotool key Escape; sleep 0.5
          xdotool mousemove 285 63 click 1; sleep 0.3; xdotool key shift+F10; sleep 1
          import -window root \"$arrayShot\"; kill \$p"
-    rm -rf "$config"
     echo "$menuShot"
     echo "$dialogShot"
     echo "$arrayShot"
@@ -150,31 +122,22 @@ weights='iNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbo
 iNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1'
 grow='xdotool mousemove 721 689 mousedown 1 sleep 0.3 mousemove 140 796 sleep 0.3 mouseup 1; sleep 3'
 for language in en fr; do
-    config=$(mktemp -d)
-    mkdir -p "$config/vellicor"
-    printf "[Vellicor]\nwMaxHor=101\nwMaxVer=101\nbHomogeneousMode=0\n$weights\n" > "$config/vellicor/VLR.INI"
     if [ "$language" = fr ]; then
-        printf 'iLanguage=0\n' >> "$config/vellicor/VLR.INI"
         random='148 8 180 51'
     else
         random='107 8 131 73'
     fi
     shot="$out/vellicor-$language-explorer.png"
-    XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+    on_display "wMaxHor=101\nwMaxVer=101\nbHomogeneousMode=0\n$weights\n" "$language" \
         "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
          set -- $random; xdotool mousemove \$1 \$2 click 1 sleep 0.5 mousemove \$3 \$4 click 1; sleep 0.5
          xdotool key ctrl+e; sleep 3; $grow
          xdotool mousemove 419 196 click 1 sleep 0.3 keydown ctrl mousemove 535 444 click 1 keyup ctrl
          xdotool mousemove 780 442; sleep 2.5; import -window root \"$shot\"; kill \$p"
-    rm -rf "$config"
     echo "$shot"
 done
-config=$(mktemp -d)
-mkdir -p "$config/vellicor"
-printf '[Vellicor]\nwMaxHor=101\nwMaxVer=101\n' > "$config/vellicor/VLR.INI"
 shot="$out/vellicor-en-explorer-standard.png"
-XDG_CONFIG_HOME="$config" xvfb-run -a -s '-screen 0 1280x800x24' sh -c \
+on_display 'wMaxHor=101\nwMaxVer=101\n' en \
     "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
      xdotool key ctrl+e; sleep 3; $grow; import -window root \"$shot\"; kill \$p"
-rm -rf "$config"
 echo "$shot"
