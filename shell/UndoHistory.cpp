@@ -93,24 +93,18 @@ void UndoHistory::Record(UndoState before)
     KeepWithinBudget();
 }
 
-std::optional<UndoState> UndoHistory::Undo(UndoState current)
-{
-    if (undo_.empty())
-        return std::nullopt;
-    UndoState previous = Pop(undo_);
-    Push(redo_, std::move(current));
-    KeepWithinBudget();
-    return previous;
-}
+std::optional<UndoState> UndoHistory::Undo(UndoState current) { return Move(undo_, redo_, std::move(current)); }
 
-std::optional<UndoState> UndoHistory::Redo(UndoState current)
+std::optional<UndoState> UndoHistory::Redo(UndoState current) { return Move(redo_, undo_, std::move(current)); }
+
+std::optional<UndoState> UndoHistory::Move(std::deque<UndoState>& from, std::deque<UndoState>& to, UndoState current)
 {
-    if (redo_.empty())
+    if (from.empty())
         return std::nullopt;
-    UndoState next = Pop(redo_);
-    Push(undo_, std::move(current));
+    UndoState restored = Pop(from);
+    Push(to, std::move(current));
     KeepWithinBudget();
-    return next;
+    return restored;
 }
 
 } // namespace vellicor

@@ -54,6 +54,8 @@ private:
     static std::size_t Cost(const UndoState& state);
     void Push(std::deque<UndoState>& steps, UndoState state);
     UndoState Pop(std::deque<UndoState>& steps);
+    // The step taken back from one list, the current state put on the other.
+    std::optional<UndoState> Move(std::deque<UndoState>& from, std::deque<UndoState>& to, UndoState current);
     void KeepWithinBudget();
 
     std::size_t budget_;
