@@ -1,7 +1,6 @@
 #include "content/Selection.h"
 
-#include "content/CellBounds.h"
-
+#include <algorithm>
 #include <utility>
 
 namespace vellicor {
@@ -25,11 +24,6 @@ void AddRectangleCommands(std::vector<CommandAvailability>& changes, bool enable
         changes.push_back({command, enabled});
 }
 
-bool RectangleInStorage(const Selection& s)
-{
-    return InStorage(s.iSelStartX, s.iSelStartY) && InStorage(s.iSelEndX, s.iSelEndY);
-}
-
 // The common ending of the rectangle operations.
 void FinishRectangleOperation(Automaton& a, Selection& s)
 {
@@ -40,14 +34,24 @@ void FinishRectangleOperation(Automaton& a, Selection& s)
 template <typename CellOperation>
 void ForEachCell(Automaton& a, Selection& s, CellOperation operation)
 {
-    if (RectangleInStorage(s))
-        for (int x = s.iSelStartX; x <= s.iSelEndX; ++x)
-            for (int y = s.iSelStartY; y <= s.iSelEndY; ++y)
-                operation(x, y);
+    const CellRectangle r = LiveRectangle(a, s);
+    for (int x = r.x0; x <= r.x1; ++x)
+        for (int y = r.y0; y <= r.y1; ++y)
+            operation(x, y);
     FinishRectangleOperation(a, s);
 }
 
 } // namespace
+
+CellRectangle LiveRectangle(const Automaton& a, const Selection& s)
+{
+    // Each corner is held at most one cell past the live area, so an empty rectangle stays empty.
+    const int64_t lastX = EffectiveMaxHor(a) - 1;
+    const int64_t lastY = EffectiveMaxVer(a) - 1;
+    auto clamp = [](int32_t value, int64_t low, int64_t high) { return static_cast<int>(std::clamp<int64_t>(value, low, high)); };
+    return {clamp(s.iSelStartX, 1, lastX + 1), clamp(s.iSelStartY, 1, lastY + 1), clamp(s.iSelEndX, 0, lastX),
+            clamp(s.iSelEndY, 0, lastY)};
+}
 
 std::vector<CommandAvailability> SelectionCommandChanges(SelectionEvent event)
 {
@@ -118,22 +122,29 @@ bool RemoveHighlight(Selection& s)
     return shown;
 }
 
-void CopySelection(Selection& s) { s.bRectHighlight = 0; }
+EditOutcome CopySelection(const Automaton& a, Selection& s)
+{
+    const bool dragged = s.iSelEndX >= s.iSelStartX && s.iSelEndY >= s.iSelStartY;
+    if (dragged && LiveRectangle(a, s).Empty())
+        return EditOutcome::kObjectOverlaps;
+    s.bRectHighlight = 0;
+    return EditOutcome::kDone;
+}
 
 EditOutcome PasteSelection(Automaton& a, Selection& s)
 {
-    const int64_t w = int64_t{s.iSelEndX} - s.iSelStartX;
-    const int64_t h = int64_t{s.iSelEndY} - s.iSelStartY;
+    const CellRectangle source = LiveRectangle(a, s);
+    const int64_t w = int64_t{source.x1} - source.x0;
+    const int64_t h = int64_t{source.y1} - source.y0;
     if (s.iPointX + w >= EffectiveMaxHor(a) || s.iPointY + h >= EffectiveMaxVer(a))
         return EditOutcome::kObjectOverlaps;
-    // Neither a point nor a rectangle made by the mouse lies outside the array; a record that
-    // does is refused the same way rather than read or written out of bounds.
-    const bool copiesCells = w >= 0 && h >= 0;
-    if (s.iPointX < 0 || s.iPointY < 0 || (copiesCells && !RectangleInStorage(s)))
+    // No point made by the mouse lies outside the array; a record whose point does is refused
+    // the same way rather than written out of bounds.
+    if (s.iPointX < 0 || s.iPointY < 0)
         return EditOutcome::kObjectOverlaps;
     for (int i = 0; i <= w; ++i) {
         for (int j = 0; j <= h; ++j) {
-            const uint8_t v = a.byArray[s.iSelStartX + i][s.iSelStartY + j];
+            const uint8_t v = a.byArray[source.x0 + i][source.y0 + j];
             a.byArray[s.iPointX + i][s.iPointY + j] = v;
             a.byOldArray[s.iPointX + i][s.iPointY + j] = v;
         }
@@ -174,20 +185,15 @@ void DecrementSelection(Automaton& a, Selection& s)
     });
 }
 
+// The symmetries turn the live part of the rectangle about its own centre lines.
 void VerticalSymmetry(Automaton& a, Selection& s)
 {
-    if (RectangleInStorage(s)) {
-        const int width = s.iSelEndX - s.iSelStartX + 1;
-        const int height = s.iSelEndY - s.iSelStartY + 1;
-        for (int i = 0; i < width / 2; ++i) {
-            const int left = s.iSelStartX + i;
-            const int right = s.iSelEndX - i;
-            for (int j = 0; j < height; ++j) {
-                const int y = s.iSelStartY + j;
-                std::swap(a.byArray[left][y], a.byArray[right][y]);
-                a.byOldArray[left][y] = a.byArray[left][y];
-                a.byOldArray[right][y] = a.byArray[right][y];
-            }
+    const CellRectangle r = LiveRectangle(a, s);
+    for (int left = r.x0, right = r.x1; left < right; ++left, --right) {
+        for (int y = r.y0; y <= r.y1; ++y) {
+            std::swap(a.byArray[left][y], a.byArray[right][y]);
+            a.byOldArray[left][y] = a.byArray[left][y];
+            a.byOldArray[right][y] = a.byArray[right][y];
         }
     }
     FinishRectangleOperation(a, s);
@@ -195,27 +201,19 @@ void VerticalSymmetry(Automaton& a, Selection& s)
 
 void HorizontalSymmetry(Automaton& a, Selection& s)
 {
-    if (RectangleInStorage(s)) {
-        const int width = s.iSelEndX - s.iSelStartX + 1;
-        const int height = s.iSelEndY - s.iSelStartY + 1;
-        for (int i = 0; i < width; ++i) {
-            uint8_t* column = a.byArray[s.iSelStartX + i];
-            for (int j = 0; j < height / 2; ++j)
-                std::swap(column[s.iSelStartY + j], column[s.iSelEndY - j]);
-        }
-    }
+    const CellRectangle r = LiveRectangle(a, s);
+    for (int x = r.x0; x <= r.x1; ++x)
+        for (int top = r.y0, bottom = r.y1; top < bottom; ++top, --bottom)
+            std::swap(a.byArray[x][top], a.byArray[x][bottom]);
     FinishRectangleOperation(a, s);
 }
 
 void CentralSymmetry(Automaton& a, Selection& s)
 {
-    if (RectangleInStorage(s)) {
-        const int width = s.iSelEndX - s.iSelStartX + 1;
-        const int height = s.iSelEndY - s.iSelStartY + 1;
-        for (int i = 0; i < width / 2; ++i)
-            for (int j = 0; j < height; ++j)
-                std::swap(a.byArray[s.iSelStartX + i][s.iSelStartY + j], a.byArray[s.iSelEndX - i][s.iSelEndY - j]);
-    }
+    const CellRectangle r = LiveRectangle(a, s);
+    for (int left = r.x0, right = r.x1; left < right; ++left, --right)
+        for (int j = 0; j <= r.y1 - r.y0; ++j)
+            std::swap(a.byArray[left][r.y0 + j], a.byArray[right][r.y1 - j]);
     FinishRectangleOperation(a, s);
 }
 

@@ -81,19 +81,30 @@ std::optional<SelectionEvent> ReleaseOnCell(Selection& s, int32_t x, int32_t y, 
 // The Next path of a click off the cells: both highlights off. True when one was shown.
 bool RemoveHighlight(Selection& s);
 
-// Copy stores nothing (Paste reads the cells later); it only takes the highlight off. The shell
-// applies SelectionEvent::kCopied.
-void CopySelection(Selection& s);
+// The rectangle's cells inside the live area, corners sorted as the record has them: x0..x1 by
+// y0..y1, empty (x0 > x1 or y0 > y1) for a rectangle dragged leftwards or upwards or lying wholly
+// outside. A rectangle selected before the array shrank may reach past the live area; every
+// operation works on this part only, because a ring cell changed by it would feed the edge cells
+// of the next generation, and cells beyond the ring are not part of the picture.
+struct CellRectangle {
+    int x0, y0, x1, y1;
+    bool Empty() const { return x0 > x1 || y0 > y1; }
+};
+CellRectangle LiveRectangle(const Automaton& a, const Selection& s);
 
-// The rectangle at the marked point, in both arrays, column by column and each column top to
-// bottom, reading byArray as it goes: where source and destination overlap, cells written
+// Copy stores nothing (Paste reads the cells later); it only takes the highlight off, and the
+// shell applies SelectionEvent::kCopied. A rectangle wholly outside the live area has nothing to
+// copy: refused with kObjectOverlaps, nothing changed.
+EditOutcome CopySelection(const Automaton& a, Selection& s);
+
+// The rectangle's live part at the marked point, in both arrays, column by column and each column
+// top to bottom, reading byArray as it goes: where source and destination overlap, cells written
 // earlier in this order are read back with their new value. Refused with kObjectOverlaps, and
 // nothing changed, when the copy would reach past the last live column or row.
 EditOutcome PasteSelection(Automaton& a, Selection& s);
 
-// Cell operations on the rectangle. Each ends with the geometry and the rectangle's highlight
-// off; the rectangle stays selected. A rectangle with a corner outside the largest array (never
-// made by the mouse) is left alone.
+// Cell operations on the rectangle's live part. Each ends with the geometry and the rectangle's
+// highlight off; the rectangle stays selected.
 void ZeroStateSelection(Automaton& a, Selection& s); // 0 in both arrays
 void IncrementSelection(Automaton& a, Selection& s); // +1, 15 wraps to 0
 void DecrementSelection(Automaton& a, Selection& s); // -1, 0 wraps to 15

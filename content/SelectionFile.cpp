@@ -44,6 +44,9 @@ public:
         }
     }
 
+    // Digits pending at the end of the file make one more field: a file whose last line lacks
+    // its LF (as text editors often leave it) keeps its last number instead of losing it
+    // silently.
     void Finish()
     {
         if (digits_ > 0)
@@ -102,12 +105,11 @@ LoadResult Commit(Automaton& a, Selection& s, const FieldReader& reader)
 std::string SelectionFileBytes(const Automaton& a, const Selection& s)
 {
     std::string bytes;
-    if (!InStorage(s.iSelStartX, s.iSelStartY) || !InStorage(s.iSelEndX, s.iSelEndY))
-        return bytes;
-    for (int y = s.iSelStartY; y <= s.iSelEndY; ++y) {
-        for (int x = s.iSelStartX; x <= s.iSelEndX; ++x) {
+    const CellRectangle r = LiveRectangle(a, s);
+    for (int y = r.y0; y <= r.y1; ++y) {
+        for (int x = r.x0; x <= r.x1; ++x) {
             bytes += std::to_string(a.byArray[x][y]);
-            bytes += x == s.iSelEndX ? '\n' : '\t';
+            bytes += x == r.x1 ? '\n' : '\t';
         }
     }
     return bytes;

@@ -15,8 +15,8 @@
 
 namespace vellicor {
 
-// The rectangle's cells as file bytes; empty for a rectangle dragged leftwards or upwards (and
-// for a record with a corner outside the largest array, which the mouse never makes).
+// The cells of the rectangle's live part as file bytes; empty for a rectangle dragged leftwards
+// or upwards or lying wholly outside the live area.
 std::string SelectionFileBytes(const Automaton& a, const Selection& s);
 
 enum class SaveResult {

@@ -36,11 +36,7 @@ bool SelectionCommands::RunCommand(int command)
     switch (command) {
     case kCommandSelectionLoad: Load(); return true;
     case kCommandSelectionSave: Save(); return true;
-    case kCommandCopy:
-        CopySelection(selection_);
-        arrayWindow_.ShowSelectionEvent(SelectionEvent::kCopied);
-        arrayWindow_.Repaint();
-        return true;
+    case kCommandCopy: Copy(); return true;
     case kCommandPaste: Paste(); return true;
     default: break;
     }
@@ -69,6 +65,16 @@ std::optional<std::string> SelectionCommands::ChooseSelectionFile(FileDialogRequ
     return path;
 }
 
+void SelectionCommands::Copy()
+{
+    if (CopySelection(model_.automaton, selection_) == EditOutcome::kObjectOverlaps) {
+        ShowMessage(kObjectOverlapsMessage);
+        return;
+    }
+    arrayWindow_.ShowSelectionEvent(SelectionEvent::kCopied);
+    arrayWindow_.Repaint();
+}
+
 void SelectionCommands::Paste()
 {
     if (PasteSelection(model_.automaton, selection_) == EditOutcome::kObjectOverlaps)
@@ -80,14 +86,19 @@ void SelectionCommands::Paste()
 void SelectionCommands::Load()
 {
     const std::optional<std::string> path = ChooseSelectionFile(FileDialogRequest::Kind::Open);
-    if (!path)
+    if (!path) {
+        selection_.bCellHighlight = 0; // a cancelled Load takes the point's highlight off
+        arrayWindow_.Repaint();
         return;
+    }
     const LoadResult result = LoadSelectionFile(model_.automaton, selection_, *path);
     if (!result.bLoaded) {
         ShowMessage(kLoadErrorMessage);
         return;
     }
-    // Once each, however many fields were refused: the rest of the file is in the array.
+    // Once each, however many fields were refused, rather than one message per bad field: a
+    // damaged file of many fields would otherwise hold the person in a long row of boxes, and
+    // the rest of the file is in the array either way.
     if (result.bDataError)
         ShowMessage(kDataErrorMessage);
     if (result.bOutsideArray)
@@ -98,8 +109,11 @@ void SelectionCommands::Load()
 void SelectionCommands::Save()
 {
     const std::optional<std::string> path = ChooseSelectionFile(FileDialogRequest::Kind::Save);
-    if (!path)
+    if (!path) {
+        selection_.bRectHighlight = 0; // a cancelled Save takes the rectangle's highlight off
+        arrayWindow_.Repaint();
         return;
+    }
     if (SaveSelection(model_.automaton, selection_, *path) == SaveResult::kWriteError) {
         ShowMessage(kWriteErrorMessage);
         return;

@@ -1,7 +1,8 @@
 #pragma once
 // The Selection menu: Copy, Paste, 0-state, Increment, Decrement, the symmetries, and Load and
 // Save of the selection files through the file dialogs. Load and Save share one file name: the
-// name last chosen by either is proposed by the next. Cancel in a file dialog changes nothing.
+// name last chosen by either is proposed by the next. Cancel in a file dialog changes no cell and
+// no file; it only takes the highlight of the point (Load) or of the rectangle (Save) off.
 
 #include "content/Selection.h"
 #include "platform/UserPrompts.h"
@@ -27,6 +28,7 @@ public:
 private:
     void Load();
     void Save();
+    void Copy();
     void Paste();
     void ShowMessage(const BilingualText& text);
     std::optional<std::string> ChooseSelectionFile(FileDialogRequest::Kind kind);

@@ -127,8 +127,8 @@ TEST(SelectionCells, BackwardOrCorruptRectanglesChangeNothingAndTheTorusFollows)
         for (int y = 0; y <= kMaxDimension; ++y)
             a.byArray[x][y] = static_cast<uint8_t>((x * 3 + y) % 16);
     const Picture before = Region(a.byArray, 0, 0, kMaxDimension, kMaxDimension);
-    for (const Selection& bad : {Rectangle(8, 8, 5, 5), Rectangle(-1, 2, 3, 4), Rectangle(INT_MIN, 0, INT_MAX, 0),
-                                 Rectangle(2, 2, 4, 102)})
+    for (const Selection& bad : {Rectangle(8, 8, 5, 5), Rectangle(-3, 2, -1, 4), Rectangle(INT_MIN, 0, INT_MAX, 0),
+                                 Rectangle(2, 102, 4, INT_MAX)})
         for (const Operation operation : kRectangleOperations) {
             Selection s = bad;
             operation(a, s);
@@ -147,12 +147,47 @@ TEST(SelectionCells, BackwardOrCorruptRectanglesChangeNothingAndTheTorusFollows)
     }
 }
 
+// After Options / Array shrank the array, a rectangle selected before reaches past the live
+// area: every operation works on its live part alone, the ring and the cells beyond unchanged.
+TEST(SelectionCells, OperationsKeepToTheLiveAreaOfAShrunkArray)
+{
+    Automaton before;
+    before.wMaxHor = before.wMaxVer = 10; // live 1..9, ring at 0 and 10
+    test::FillStorage(before.byArray, 7);
+    test::FillStorage(before.byOldArray, 7);
+    Paint(before.byArray, 6, 6, {"1234", "5678", "9abc", "def1"});
+    const Picture outside = Region(before.byArray, 10, 0, kMaxDimension, kMaxDimension);
+    const Picture bottom = Region(before.byArray, 0, 10, 9, kMaxDimension);
+    const std::map<Operation, Picture> liveParts = {
+        {ZeroStateSelection, {"....", "....", "....", "...."}}, {IncrementSelection, {"2345", "6789", "abcd", "ef.2"}},
+        {DecrementSelection, {".123", "4567", "89ab", "cde."}}, {VerticalSymmetry, {"4321", "8765", "cba9", "1fed"}},
+        {HorizontalSymmetry, {"def1", "9abc", "5678", "1234"}}, {CentralSymmetry, {"1fed", "cba9", "8765", "4321"}},
+    };
+    for (const auto& [operation, livePart] : liveParts) {
+        Automaton a = before;
+        Selection s = Rectangle(6, 6, 40, 40);
+        operation(a, s);
+        EXPECT_EQ(Region(a.byArray, 6, 6, 9, 9), livePart);
+        EXPECT_EQ(Region(a.byArray, 10, 0, kMaxDimension, kMaxDimension), outside);
+        EXPECT_EQ(Region(a.byArray, 0, 10, 9, kMaxDimension), bottom);
+    }
+
+    Automaton a = before;
+    Selection beyond = Rectangle(11, 2, 20, 5);
+    EXPECT_EQ(CopySelection(a, beyond), EditOutcome::kObjectOverlaps);
+    EXPECT_EQ(beyond.bRectHighlight, 1);
+    Selection reaching = Rectangle(8, 8, 30, 30, 2, 2);
+    EXPECT_EQ(CopySelection(a, reaching), EditOutcome::kDone);
+    EXPECT_EQ(PasteSelection(a, reaching), EditOutcome::kDone);
+    EXPECT_EQ(Region(a.byArray, 1, 1, 4, 4), (Picture{"7777", "7bc7", "7f17", "7777"}));
+}
+
 TEST(SelectionPaste, OverlappingCopyRepeatsTheFirstSourceColumn)
 {
     Automaton a;
     Paint(a.byArray, 2, 2, {"123", "456"});
     Selection s = Rectangle(2, 2, 4, 3, 3, 2);
-    CopySelection(s);
+    EXPECT_EQ(CopySelection(a, s), EditOutcome::kDone);
     EXPECT_EQ(s.bRectHighlight, 0);
     EXPECT_EQ(PasteSelection(a, s), EditOutcome::kDone);
     EXPECT_EQ(Region(a.byArray, 1, 1, 6, 4), (Picture{"......", ".1111.", ".4444.", "......"}));
@@ -167,7 +202,7 @@ TEST(SelectionPaste, ReadsTheCellsAtPasteTimeAndRefusesPastTheLastLiveCell)
     a.iLevel = 8;
     Paint(a.byArray, 1, 1, {"123", "456", "789"});
     Selection s = Rectangle(1, 1, 3, 3, 14 - 2, 4); // only two live columns left
-    CopySelection(s);
+    CopySelection(a, s);
     a.byArray[1][1] = 9; // changed after the copy
     const Picture before = Region(a.byArray, 0, 0, 14, 14);
     EXPECT_EQ(PasteSelection(a, s), EditOutcome::kObjectOverlaps);

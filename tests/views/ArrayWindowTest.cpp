@@ -172,28 +172,38 @@ TEST_F(ArrayWindowTest, ASavedSelectionLoadsBackAtAnotherPointThroughTheFileDial
     const std::string path = folder.filePath("block.txt").toStdString();
     A().byArray[3][3] = 2;
     A().byArray[5][4] = 15;
+    const QImage plain = Shown();
     Drag(Cell(3, 3), Cell(5, 4));
+    prompts.QueueFileAnswer(std::nullopt);
+    Command(402);
+    EXPECT_EQ(plain, Shown()) << "Cancel takes the rectangle's highlight off";
     prompts.QueueFileAnswer(path);
     Command(402);
     Click(Cell(8, 9));
     prompts.QueueFileAnswer(std::nullopt);
     Command(401);
     EXPECT_EQ(0, A().byArray[8][9]) << "Cancel loads nothing";
+    EXPECT_EQ(plain, Shown()) << "and takes the point's highlight off";
     prompts.QueueFileAnswer(path);
     Command(401);
     EXPECT_EQ(2, A().byArray[8][9]);
     EXPECT_EQ(15, A().byArray[10][10]);
-    ASSERT_EQ(3u, prompts.Log().size());
-    EXPECT_EQ("", prompts.Log()[0].text);
-    EXPECT_EQ(path, prompts.Log()[2].text) << "the last name proposed again";
+    ASSERT_EQ(4u, prompts.Log().size());
+    EXPECT_EQ("", prompts.Log()[1].text) << "a cancelled dialog keeps the name";
+    EXPECT_EQ(path, prompts.Log()[3].text) << "the last name proposed again";
 
+    Drag(Cell(8, 8), Cell(12, 12));
+    A().wMaxHor = A().wMaxVer = 8; // the array shrank after the selection
+    Command(404);
+    A().wMaxHor = A().wMaxVer = 14;
     std::ofstream(folder.filePath("junk.asc").toStdString()) << "1\t99\t300\nabc\n";
     Command(command::kFrench);
     prompts.QueueFileAnswer(folder.filePath("junk.asc").toStdString());
     Command(401);
     prompts.QueueFileAnswer(folder.filePath("none.txt").toStdString());
     Command(401);
-    EXPECT_EQ((std::vector<std::string>{std::string(kDataErrorMessage.french), std::string(kLoadErrorMessage.french)}),
+    EXPECT_EQ((std::vector<std::string>{std::string(kObjectOverlapsMessage.english), std::string(kDataErrorMessage.french),
+                                        std::string(kLoadErrorMessage.french)}),
               Messages());
 }
 
