@@ -56,6 +56,7 @@ cleanup() {
     rm -rf "$home"
 }
 trap cleanup EXIT
+trap "exit 130" INT TERM
 sleep 1
 
 export ASAN_OPTIONS=detect_leaks=0:handle_abort=1:abort_on_error=0
@@ -129,16 +130,27 @@ keys_fixed=(ctrl+n ctrl+p ctrl+s ctrl+r ctrl+h ctrl+o ctrl+u ctrl+l ctrl+c ctrl+
     space BackSpace Delete Home End Prior Next)
 letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z)
 
+# The program's visible windows and their places, looked up again every few events: a dialog that
+# opened since is found soon, and one that closed only takes a few clicks meant for it.
+declare -a window_ids=() window_x=() window_y=() window_w=() window_h=()
+refresh_windows() {
+    local w
+    window_ids=() window_x=() window_y=() window_w=() window_h=()
+    for w in $(xdotool search --pid "$pid" --onlyvisible 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+        window_ids+=("$w") window_x+=("$X") window_y+=("$Y") window_w+=("$WIDTH") window_h+=("$HEIGHT")
+    done
+}
+
 send_event() {
-    local w x y width height top kind target
-    mapfile -t windows < <(xdotool search --pid "$pid" --onlyvisible 2>/dev/null)
-    [ ${#windows[@]} -gt 0 ] || return 0
-    target=${windows[RANDOM % ${#windows[@]}]}
-    eval "$(xdotool getwindowgeometry --shell "$target" 2>/dev/null)" || return 0
-    x=$X y=$Y width=$WIDTH height=$HEIGHT
+    local k x y width height top kind
+    [ $((sent % 4)) -eq 0 ] && refresh_windows
+    [ ${#window_ids[@]} -gt 0 ] || return 0
+    k=$((RANDOM % ${#window_ids[@]}))
+    x=${window_x[k]} y=${window_y[k]} width=${window_w[k]} height=${window_h[k]}
     # Decorated windows other than the main one take clicks on their title bar too.
     top=0
-    [ "$target" != "$main" ] && [ "$y" -gt 24 ] && top=22
+    [ "${window_ids[k]}" != "$main" ] && [ "$y" -gt 24 ] && top=22
     px=$((x + RANDOM % (width > 0 ? width : 1)))
     py=$((y - top + RANDOM % (height + top > 0 ? height + top : 1)))
     kind=$((RANDOM % 100))
@@ -169,11 +181,12 @@ while [ $sent -lt "$events" ]; do
     if ! kill -0 "$pid" 2>/dev/null; then
         ended
         start
+        refresh_windows
         continue
     fi
     send_event 2>/dev/null || true
     sent=$((sent + 1))
-    sleep 0.025
+    sleep 0.015
     if [ $((sent % 25)) -eq 0 ] && kill -0 "$pid" 2>/dev/null; then
         map_back
         if hung; then
@@ -184,6 +197,7 @@ while [ $sent -lt "$events" ]; do
             pid=""
             crash "hang: no answer for ${hang_seconds} s"
             start
+            refresh_windows
         fi
     fi
     [ $((sent % 1000)) -eq 0 ] && echo "monkey: $sent events so far, $starts starts, $crashes crashes" >&2
