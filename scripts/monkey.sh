@@ -63,7 +63,7 @@ export ASAN_OPTIONS=detect_leaks=0:handle_abort=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 unset QT_QPA_PLATFORM
 RANDOM=$seed
-sent=0 starts=0 normal=0 crashes=0
+sent=0 starts=0 normal=0 crashes=0 batches=0 reported=0
 main="" log=""
 declare -a reports=()
 
@@ -130,8 +130,7 @@ keys_fixed=(ctrl+n ctrl+p ctrl+s ctrl+r ctrl+h ctrl+o ctrl+u ctrl+l ctrl+c ctrl+
     space BackSpace Delete Home End Prior Next)
 letters=(a b c d e f g h i j k l m n o p q r s t u v w x y z)
 
-# The program's visible windows and their places, looked up again every few events: a dialog that
-# opened since is found soon, and one that closed only takes a few clicks meant for it.
+# The program's visible windows and their places.
 declare -a window_ids=() window_x=() window_y=() window_w=() window_h=()
 refresh_windows() {
     local w
@@ -142,41 +141,44 @@ refresh_windows() {
     done
 }
 
-send_event() {
-    local k x y width height top kind
-    [ $((sent % 4)) -eq 0 ] && refresh_windows
-    [ ${#window_ids[@]} -gt 0 ] || return 0
+# Appends one random event to the batch that one xdotool call sends; false when no window shows.
+declare -a batch=()
+add_event() {
+    local k x y width height top kind px py
+    [ ${#window_ids[@]} -gt 0 ] || return 1
     k=$((RANDOM % ${#window_ids[@]}))
     x=${window_x[k]} y=${window_y[k]} width=${window_w[k]} height=${window_h[k]}
+    [ "$width" -gt 0 ] && [ "$height" -gt 0 ] || return 1
     # Decorated windows other than the main one take clicks on their title bar too.
     top=0
     [ "${window_ids[k]}" != "$main" ] && [ "$y" -gt 24 ] && top=22
-    px=$((x + RANDOM % (width > 0 ? width : 1)))
-    py=$((y - top + RANDOM % (height + top > 0 ? height + top : 1)))
+    px=$((x + RANDOM % width))
+    py=$((y - top + RANDOM % (height + top)))
     kind=$((RANDOM % 100))
     if [ $kind -lt 30 ]; then
-        xdotool mousemove "$px" "$py" click 1
+        batch+=(mousemove "$px" "$py" click 1)
     elif [ $kind -lt 37 ]; then
-        xdotool mousemove "$px" "$py" click 3
+        batch+=(mousemove "$px" "$py" click 3)
     elif [ $kind -lt 45 ]; then
-        xdotool mousemove "$px" "$py" click --repeat 2 --delay 60 1
+        batch+=(mousemove "$px" "$py" click --repeat 2 --delay 60 1)
     elif [ $kind -lt 55 ]; then
-        xdotool mousemove "$px" "$py" mousedown 1 mousemove "$((x + RANDOM % (width > 0 ? width : 1)))" \
-            "$((y + RANDOM % (height > 0 ? height : 1)))" mouseup 1
+        batch+=(mousemove "$px" "$py" mousedown 1 mousemove "$((x + RANDOM % width))" "$((y + RANDOM % height))" mouseup 1)
     elif [ $kind -lt 60 ]; then
-        xdotool key "ctrl+shift+${letters[RANDOM % 26]}"
+        batch+=(key "ctrl+shift+${letters[RANDOM % 26]}")
     elif [ $kind -lt 65 ]; then
-        xdotool key "$((RANDOM % 10))"
+        batch+=(key "$((RANDOM % 10))")
     elif [ $kind -lt 67 ]; then
-        xdotool key "${letters[RANDOM % 26]}"
+        batch+=(key "${letters[RANDOM % 26]}")
     elif [ $kind -lt 99 ] || [ $((RANDOM % 8)) -ne 0 ]; then
-        xdotool key "${keys_fixed[RANDOM % ${#keys_fixed[@]}]}"
+        batch+=(key "${keys_fixed[RANDOM % ${#keys_fixed[@]}]}")
     else
-        xdotool key ctrl+q # rare, so that most events reach a running program
+        batch+=(key ctrl+q) # rare, so that most events reach a running program
     fi
+    batch+=(sleep 0.015)
 }
 
 start
+refresh_windows
 while [ $sent -lt "$events" ]; do
     if ! kill -0 "$pid" 2>/dev/null; then
         ended
@@ -184,10 +186,20 @@ while [ $sent -lt "$events" ]; do
         refresh_windows
         continue
     fi
-    send_event 2>/dev/null || true
-    sent=$((sent + 1))
-    sleep 0.015
-    if [ $((sent % 25)) -eq 0 ] && kill -0 "$pid" 2>/dev/null; then
+    # Four events a batch, the windows looked up after every second one: a dialog that opened is
+    # found soon, and one that closed only takes a few events meant for it.
+    batch=()
+    for _ in 1 2 3 4; do
+        [ $sent -lt "$events" ] && add_event && sent=$((sent + 1))
+    done
+    if [ ${#batch[@]} -eq 0 ]; then
+        sleep 0.2 # nothing on the screen yet
+    else
+        xdotool "${batch[@]}" 2>/dev/null || true
+    fi
+    batches=$((batches + 1))
+    [ $((batches % 2)) -eq 0 ] && refresh_windows
+    if [ $((batches % 6)) -eq 0 ] && kill -0 "$pid" 2>/dev/null; then
         map_back
         if hung; then
             kill -ABRT "$pid" 2>/dev/null || true # the sanitizer prints where it was stuck
@@ -200,7 +212,10 @@ while [ $sent -lt "$events" ]; do
             refresh_windows
         fi
     fi
-    [ $((sent % 1000)) -eq 0 ] && echo "monkey: $sent events so far, $starts starts, $crashes crashes" >&2
+    if [ $sent -ge $((reported + 1000)) ]; then
+        reported=$((reported + 1000))
+        echo "monkey: $sent events so far, $starts starts, $crashes crashes" >&2
+    fi
 done
 if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
     kill -TERM "$pid" 2>/dev/null || true
