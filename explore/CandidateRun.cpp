@@ -2,6 +2,7 @@
 
 #include "engine/Rules.h"
 #include "engine/Step.h"
+#include "explore/Structure.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,7 +12,6 @@ namespace vellicor {
 
 namespace {
 
-constexpr int kPlaneEdge = 2;    // rows and columns along each edge that IsUniform leaves out
 constexpr int kPeriodSample = 8; // generations between the samples of the period-2 test
 
 bool SameLiveCells(const Automaton& a, const CellArray& one, const CellArray& other)
@@ -51,13 +51,10 @@ void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last)
 
 bool IsUniform(const Automaton& a)
 {
-    const int h = EffectiveMaxHor(a);
-    const int v = EffectiveMaxVer(a);
-    // Edges only where something is left inside them.
-    const int edge = a.iGeometryMode == 0 && h > 5 + kPlaneEdge && v > 5 + kPlaneEdge ? kPlaneEdge : 0;
-    const uint8_t first = a.byArray[1 + edge][1 + edge];
-    for (int x = 1 + edge; x <= h - 1 - edge; ++x)
-        for (int y = 1 + edge; y <= v - 1 - edge; ++y)
+    const JudgedCells judged = CellsToJudge(a);
+    const uint8_t first = a.byArray[judged.left][judged.top];
+    for (int x = judged.left; x <= judged.right; ++x)
+        for (int y = judged.top; y <= judged.bottom; ++y)
             if (a.byArray[x][y] != first)
                 return false;
     return true;

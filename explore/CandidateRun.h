@@ -31,9 +31,8 @@ void PrepareCandidate(Automaton& a, const RuleSet& numAuto);
 RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
                         const std::atomic<bool>* cancel = nullptr);
 
-// One state on every live cell. In plane geometry the two outermost rows and columns are not
-// counted: the border ring of zeros keeps stirring them, so a run that has filled the rest of the
-// array with one state would otherwise never count as dead, and it shows a plain square.
+// One state on every cell that CellsToJudge names (explore/Structure.h): in plane geometry not
+// the two outermost rows and columns, which the border keeps stirring.
 bool IsUniform(const Automaton& a);
 
 // A candidate taken by the program: its rules in both forms, as the Transition rules dialog's OK

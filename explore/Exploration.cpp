@@ -1,5 +1,7 @@
 #include "explore/Exploration.h"
 
+#include "explore/Structure.h"
+
 #include <algorithm>
 
 namespace vellicor {
@@ -54,7 +56,7 @@ bool Exploration::RunSlot(int slot)
         if (outcome.verdict == RunVerdict::Cancelled)
             return false;
         if (outcome.verdict == RunVerdict::Lively) {
-            sink_({slot, rules, false, attempt + 1, std::move(run)});
+            sink_({slot, rules, false, attempt + 1, StructureFigure(*run), std::move(run)});
             return true;
         }
         if (outcome.generations > bestGenerations) {
@@ -66,7 +68,7 @@ bool Exploration::RunSlot(int slot)
     PrepareCandidate(*run, best);
     if (RunCandidate(*run, generations_, false, &cancel_).verdict == RunVerdict::Cancelled)
         return false;
-    sink_({slot, best, true, kExploreAttempts, std::move(run)});
+    sink_({slot, best, true, kExploreAttempts, StructureFigure(*run), std::move(run)});
     return true;
 }
 

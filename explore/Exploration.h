@@ -27,6 +27,7 @@ struct SlotResult {
     RuleSet rules{};
     bool dull = false;   // every attempt was dull: this is the best of them
     int attempts = 0;    // candidates run for the slot, this one included
+    double structure = 0.0; // StructureFigure of last
     std::shared_ptr<const Automaton> last; // the cells after K generations
 };
 
