@@ -2,7 +2,6 @@
 
 #include "engine/Rules.h"
 #include "engine/Step.h"
-#include "explore/Structure.h"
 
 #include <algorithm>
 #include <cstring>
@@ -68,6 +67,8 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, co
     // begins just before the end.
     const auto kept = stopWhenDull ? std::make_unique<CellArray>() : nullptr;
     const auto columnsBytes = static_cast<size_t>(EffectiveMaxHor(a) + 1) * kColumnStride;
+    // A run too short to look at twice is looked at once, at K.
+    const int32_t earlyLook = generations >= 8 ? generations / 4 : -1;
     int32_t keptGeneration = -1;
     for (int32_t i = 0;; ++i) {
         if (kept && (i % kPeriodSample == 0 || i == generations - 2)) {
@@ -85,10 +86,18 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, co
             return {RunVerdict::Freezes, i + 1};
         if (i + 1 == keptGeneration + 2 && SameLiveCells(a, a.byArray, *kept))
             return {RunVerdict::PeriodTwo, i + 1};
+        if (i + 1 == earlyLook) {
+            const double structure = StructureFigure(a);
+            if (structure < kEarlyNoiseBelow)
+                return {IsUniform(a) ? RunVerdict::DiesOut : RunVerdict::Noise, i + 1, structure};
+        }
     }
-    if (stopWhenDull && IsUniform(a))
+    if (!stopWhenDull)
+        return {RunVerdict::Lively, generations, StructureFigure(a)};
+    if (IsUniform(a))
         return {RunVerdict::DiesOut, generations};
-    return {RunVerdict::Lively, generations};
+    const double structure = StructureFigure(a);
+    return {structure < kNoiseBelow ? RunVerdict::Noise : RunVerdict::Lively, generations, structure};
 }
 
 } // namespace vellicor
