@@ -23,6 +23,30 @@ template <size_t N> double Entropy(const std::array<uint32_t, N>& counts, double
     return h;
 }
 
+// Pairs of states, first * 16 + second, counted in two tables by turns: neighbouring pairs are
+// often alike, and an increment that waits on the one before it halves the speed of the count.
+// Taken twice a run, the figure costs as much as a dozen generations even so.
+class PairCounts {
+public:
+    void Count(const uint8_t* first, const uint8_t* second, int n)
+    {
+        int i = 0;
+        for (; i + 1 < n; i += 2) {
+            ++even_[Pair(first[i], second[i])];
+            ++odd_[Pair(first[i + 1], second[i + 1])];
+        }
+        if (i < n)
+            ++even_[Pair(first[i], second[i])];
+    }
+    uint32_t Total(size_t pair) const { return even_[pair] + odd_[pair]; }
+
+private:
+    static size_t Pair(uint8_t first, uint8_t second) { return (first & 15u) * kStateCount + (second & 15u); }
+
+    std::array<uint32_t, kStateCount * kStateCount> even_{};
+    std::array<uint32_t, kStateCount * kStateCount> odd_{};
+};
+
 } // namespace
 
 JudgedCells CellsToJudge(const Automaton& a)
@@ -37,35 +61,37 @@ JudgedCells CellsToJudge(const Automaton& a)
 double StructureFigure(const Automaton& a)
 {
     const JudgedCells judged = CellsToJudge(a);
+    if (judged.right < judged.left || judged.bottom < judged.top)
+        return 0.0;
+    PairCounts vertical;
+    PairCounts horizontal;
     std::array<uint32_t, kStateCount> cells{};
-    std::array<uint32_t, kStateCount * kStateCount> pairs{}; // first * 16 + second
-    uint32_t cellTotal = 0;
+    const int rows = judged.bottom - judged.top + 1;
     for (int x = judged.left; x <= judged.right; ++x) {
-        const uint8_t* column = a.byArray[x];
-        const uint8_t* next = a.byArray[x + 1];
-        for (int y = judged.top; y <= judged.bottom; ++y) {
-            const unsigned s = column[y] & 15u;
-            ++cells[s];
-            ++cellTotal;
-            if (y < judged.bottom)
-                ++pairs[s * kStateCount + (column[y + 1] & 15u)];
-            if (x < judged.right)
-                ++pairs[s * kStateCount + (next[y] & 15u)];
-        }
+        const uint8_t* column = a.byArray[x] + judged.top;
+        vertical.Count(column, column + 1, rows - 1);
+        if (x < judged.right)
+            horizontal.Count(column, a.byArray[x + 1] + judged.top, rows);
+        ++cells[column[rows - 1] & 15u];
     }
+    // Every cell but those of the last row is the first of one vertical pair.
+    std::array<uint32_t, kStateCount * kStateCount> pairs{};
+    std::array<uint32_t, kStateCount> firsts{};
+    std::array<uint32_t, kStateCount> seconds{};
     uint32_t pairTotal = 0;
-    for (const uint32_t n : pairs)
-        pairTotal += n;
-    const double entropy = cellTotal > 0 ? Entropy(cells, cellTotal) : 0.0;
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        const uint32_t down = vertical.Total(i);
+        cells[i / kStateCount] += down;
+        pairs[i] = down + horizontal.Total(i);
+        firsts[i / kStateCount] += pairs[i];
+        seconds[i % kStateCount] += pairs[i];
+        pairTotal += pairs[i];
+    }
+    const auto cellTotal = static_cast<uint32_t>(judged.right - judged.left + 1) * static_cast<uint32_t>(rows);
+    const double entropy = Entropy(cells, cellTotal);
     // One state (or too few cells to pair) tells nothing, and would divide by zero.
     if (entropy <= 1e-12 || pairTotal == 0)
         return 0.0;
-    std::array<uint32_t, kStateCount> firsts{};
-    std::array<uint32_t, kStateCount> seconds{};
-    for (size_t i = 0; i < pairs.size(); ++i) {
-        firsts[i / kStateCount] += pairs[i];
-        seconds[i % kStateCount] += pairs[i];
-    }
     // I(first; second) = H(first) + H(second) - H(first, second).
     const double mutual = Entropy(firsts, pairTotal) + Entropy(seconds, pairTotal) - Entropy(pairs, pairTotal);
     // The pairs' marginals differ a little from the cells' counts at the edges: kept within 0..1.
