@@ -6,7 +6,7 @@
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
-#include "platform/ScriptedPrompts.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
 #include "views/MultiBitmapView.h"

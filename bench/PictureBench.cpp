@@ -10,7 +10,9 @@
 #include "engine/Processing.h"
 #include "engine/Rules.h"
 #include "engine/Step.h"
-#include "render/Pictures.h"
+#include "pictures/GifAnimation.h"
+#include "pictures/PngFile.h"
+#include "pictures/StateImage.h"
 #include "shell/settings/SettingsFile.h"
 
 #include <benchmark/benchmark.h>

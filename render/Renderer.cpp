@@ -6,7 +6,9 @@
 #include "engine/Processing.h"
 #include "engine/Step.h"
 #include "explore/ContactSheet.h"
-#include "render/Pictures.h"
+#include "pictures/GifAnimation.h"
+#include "pictures/PngFile.h"
+#include "pictures/StateImage.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
 

@@ -4,7 +4,7 @@
 #include "resources/Messages.h"
 #include "shell/CommandIds.h"
 #include "shell/ProcessingCommands.h"
-#include "shell/Program.h"
+#include "shell/ShellState.h"
 #include "views/ArrayView.h"
 
 namespace vellicor {

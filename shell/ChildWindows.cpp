@@ -2,7 +2,7 @@
 
 #include "resources/Messages.h"
 #include "shell/CommandIds.h"
-#include "shell/Program.h"
+#include "shell/ShellState.h"
 #include "views/BitmapView.h"
 #include "views/IconBarView.h"
 #include "views/InfoView.h"

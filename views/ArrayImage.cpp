@@ -1,6 +1,6 @@
 #include "views/ArrayImage.h"
 
-#include "render/Pictures.h"
+#include "pictures/StateImage.h"
 
 #include <algorithm>
 

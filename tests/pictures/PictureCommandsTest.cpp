@@ -6,7 +6,7 @@
 
 #include "content/AtomicFile.h"
 #include "engine/Step.h"
-#include "render/Pictures.h"
+#include "pictures/StateImage.h"
 #include "resources/Messages.h"
 #include "resources/PictureTexts.h"
 #include "shell/CommandIds.h"

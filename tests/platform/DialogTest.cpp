@@ -1,6 +1,6 @@
 #include "platform/DialogUnits.h"
 #include "platform/QtUserPrompts.h"
-#include "platform/ScriptedPrompts.h"
+#include "tests/support/ScriptedPrompts.h"
 #include "platform/TemplateDialog.h"
 #include "resources/DialogTemplates.h"
 

@@ -1,11 +1,8 @@
-#include "render/Pictures.h"
+#include "pictures/GifAnimation.h"
 
-#include "content/AtomicFile.h"
+#include "pictures/StateImage.h"
 
 #include <gif_lib.h>
-
-#include <QBuffer>
-#include <QImageWriter>
 
 #include <algorithm>
 #include <cstring>
@@ -56,70 +53,6 @@ private:
 };
 
 } // namespace
-
-QRgb RgbOfStateEntry(uint32_t entry) { return qRgb(entry & 0xFF, (entry >> 8) & 0xFF, (entry >> 16) & 0xFF); }
-
-QImage StateImage(const Automaton& a, const uint32_t crStateColor[kStateCount])
-{
-    const int columns = EffectiveMaxHor(a) - 1;
-    const int rows = EffectiveMaxVer(a) - 1;
-    if (columns <= 0 || rows <= 0)
-        return {};
-    QList<QRgb> table(kStateCount);
-    for (int s = 0; s < kStateCount; ++s)
-        table[s] = RgbOfStateEntry(crStateColor[s]);
-    QImage image(columns, rows, QImage::Format_Indexed8);
-    image.setColorTable(table);
-    for (int y = 0; y < rows; ++y) {
-        uchar* line = image.scanLine(y);
-        for (int x = 0; x < columns; ++x)
-            line[x] = a.byArray[x + 1][y + 1] & 15;
-    }
-    return image;
-}
-
-QImage ScaledPicture(const QImage& image, int scale)
-{
-    if (image.isNull() || scale <= 1)
-        return image;
-    const QImage source = image.depth() == 8 || image.depth() == 32 ? image : image.convertToFormat(QImage::Format_RGB32);
-    const int bytesPerPixel = source.depth() / 8;
-    QImage scaled(source.width() * scale, source.height() * scale, source.format());
-    if (scaled.isNull())
-        return {};
-    scaled.setColorTable(source.colorTable());
-    const size_t lineBytes = static_cast<size_t>(scaled.width()) * bytesPerPixel;
-    for (int y = 0; y < source.height(); ++y) {
-        const uchar* from = source.constScanLine(y);
-        uchar* first = scaled.scanLine(y * scale);
-        for (int x = 0; x < source.width(); ++x)
-            for (int k = 0; k < scale; ++k)
-                std::memcpy(first + (static_cast<size_t>(x) * scale + k) * bytesPerPixel, from + x * bytesPerPixel,
-                            static_cast<size_t>(bytesPerPixel));
-        for (int k = 1; k < scale; ++k)
-            std::memcpy(scaled.scanLine(y * scale + k), first, lineBytes);
-    }
-    return scaled;
-}
-
-std::optional<std::string> PngBytes(const QImage& image)
-{
-    if (image.isNull())
-        return std::nullopt;
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image))
-        return std::nullopt;
-    return bytes.toStdString();
-}
-
-bool SavePng(const QImage& image, const std::string& path)
-{
-    const std::optional<std::string> bytes = PngBytes(image);
-    return bytes && WriteFileAtomically(path, *bytes);
-}
 
 GifAnimation::GifAnimation(const uint32_t crStateColor[kStateCount], int delayMilliseconds)
     : delay_(std::clamp((std::max(delayMilliseconds, 0) + 5) / 10, 0, 65535))

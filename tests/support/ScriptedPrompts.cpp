@@ -1,4 +1,4 @@
-#include "platform/ScriptedPrompts.h"
+#include "tests/support/ScriptedPrompts.h"
 
 #include <algorithm>
 

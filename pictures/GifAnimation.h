@@ -1,9 +1,6 @@
 #pragma once
-// The picture files: a still picture as PNG, written by Qt's own image writer, and a run as an
-// animated GIF, encoded by giflib. Needs Qt Gui for QImage and nothing of the widgets, so the
-// program and the headless renderer write exactly the same files. Every file is made whole in
-// memory first and then saved with WriteFileAtomically: a failure leaves no file, or leaves the
-// one that was there as it was.
+// A run as an animated GIF, encoded by giflib. The file is built in memory; the caller saves the
+// finished bytes with WriteFileAtomically, so a cancelled or failed recording leaves no file.
 
 #include "engine/Automaton.h"
 
@@ -16,24 +13,6 @@
 struct GifFileType; // giflib's encoder
 
 namespace vellicor {
-
-// A palette entry as a colour: red in bits 0-7, green in 8-15 and blue in 16-23.
-QRgb RgbOfStateEntry(uint32_t entry);
-
-// The live cells as an indexed picture, one pixel per cell, whose colour table is the palette
-// (red in bits 0-7 of an entry, green 8-15, blue 16-23): pixel (x - 1, y - 1) holds the state of
-// cell (x, y). A null image when the array has no live cell.
-QImage StateImage(const Automaton& a, const uint32_t crStateColor[kStateCount]);
-
-// Every pixel made a block of scale x scale pixels, without any smoothing; the format is kept.
-// A scale below 1 counts as 1.
-QImage ScaledPicture(const QImage& image, int scale);
-
-// The PNG file's bytes, or nothing when the image is null or cannot be encoded.
-std::optional<std::string> PngBytes(const QImage& image);
-
-// PngBytes saved to path; false when nothing could be written.
-bool SavePng(const QImage& image, const std::string& path);
 
 // An animated GIF built frame by frame, each frame encoded as it comes so that a long run holds
 // only the compressed file in memory. The sixteen state colours are the global colour table;
