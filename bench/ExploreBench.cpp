@@ -7,8 +7,8 @@
 // same start under a weighted neighbourhood without the homogeneous mode, where nearly every
 // candidate is noise and most places try all kExploreAttempts: the replacements' worst cost.
 // After the table:
-//   explore: 23 ms for 36 candidates (412.0 runs per gallery; baseline 3600 generations on one thread: ...)
-//   explore under a weighted neighbourhood: 80 ms for 36 candidates (1700.0 runs per gallery)
+//   explore: 23 ms for 36 candidates (359.5 runs per gallery; baseline 3600 generations on one thread: ...)
+//   explore under a weighted neighbourhood: 125 ms for 36 candidates (1607.0 runs per gallery)
 // Times are wall-clock medians: what the person waits for.
 
 #include "content/Initialisation.h"
