@@ -122,10 +122,21 @@ bool RemoveHighlight(Selection& s)
     return shown;
 }
 
-EditOutcome CopySelection(const Automaton& a, Selection& s)
+namespace {
+
+// A rectangle dragged rightwards and downwards that has no cell in the live area any more: the
+// array shrank after it was selected.
+bool WhollyOutside(const Automaton& a, const Selection& s)
 {
     const bool dragged = s.iSelEndX >= s.iSelStartX && s.iSelEndY >= s.iSelStartY;
-    if (dragged && LiveRectangle(a, s).Empty())
+    return dragged && LiveRectangle(a, s).Empty();
+}
+
+} // namespace
+
+EditOutcome CopySelection(const Automaton& a, Selection& s)
+{
+    if (WhollyOutside(a, s))
         return EditOutcome::kObjectOverlaps;
     s.bRectHighlight = 0;
     return EditOutcome::kDone;
@@ -140,7 +151,7 @@ EditOutcome PasteSelection(Automaton& a, Selection& s)
         return EditOutcome::kObjectOverlaps;
     // No point made by the mouse lies outside the array; a record whose point does is refused
     // the same way rather than written out of bounds.
-    if (s.iPointX < 0 || s.iPointY < 0)
+    if (s.iPointX < 0 || s.iPointY < 0 || WhollyOutside(a, s))
         return EditOutcome::kObjectOverlaps;
     for (int i = 0; i <= w; ++i) {
         for (int j = 0; j <= h; ++j) {

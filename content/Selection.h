@@ -100,7 +100,8 @@ EditOutcome CopySelection(const Automaton& a, Selection& s);
 // The rectangle's live part at the marked point, in both arrays, column by column and each column
 // top to bottom, reading byArray as it goes: where source and destination overlap, cells written
 // earlier in this order are read back with their new value. Refused with kObjectOverlaps, and
-// nothing changed, when the copy would reach past the last live column or row.
+// nothing changed, when the copy would reach past the last live column or row, or when the
+// rectangle lies wholly outside the live area.
 EditOutcome PasteSelection(Automaton& a, Selection& s);
 
 // Cell operations on the rectangle's live part. Each ends with the geometry and the rectangle's

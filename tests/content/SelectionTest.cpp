@@ -173,9 +173,10 @@ TEST(SelectionCells, OperationsKeepToTheLiveAreaOfAShrunkArray)
     }
 
     Automaton a = before;
-    Selection beyond = Rectangle(11, 2, 20, 5);
+    Selection beyond = Rectangle(11, 2, 20, 5, 2, 2);
     EXPECT_EQ(CopySelection(a, beyond), EditOutcome::kObjectOverlaps);
     EXPECT_EQ(beyond.bRectHighlight, 1);
+    EXPECT_EQ(PasteSelection(a, beyond), EditOutcome::kObjectOverlaps);
     Selection reaching = Rectangle(8, 8, 30, 30, 2, 2);
     EXPECT_EQ(CopySelection(a, reaching), EditOutcome::kDone);
     EXPECT_EQ(PasteSelection(a, reaching), EditOutcome::kDone);
