@@ -14,6 +14,7 @@
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
+#include "shell/AutomatonFiles.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "shell/Explorer.h"
@@ -78,9 +79,13 @@ void Program::CreateMainWindow()
         RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
-    const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
-    windows_->SetIconBarMenu(explorerItem);
-    pictures_->SetInfoMenuItems(explorerItem);
+    files_ = std::make_unique<AutomatonFiles>(*this, model_, prompts_, *frame_);
+    const MenuFiller programItems = [this](QMenu& menu) {
+        explorer_->AppendAction(menu);
+        files_->AppendActions(menu);
+    };
+    windows_->SetIconBarMenu(programItems);
+    pictures_->SetInfoMenuItems(programItems);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -224,6 +229,7 @@ bool Program::RunFileCommand(int command)
         LoadSettings(model_, settingsPath_);
         ResetAutomaton(model_);
         InitStandard(model_.automaton);
+        files_->ForgetPicture(); // the picture of the file opened last is gone
         frame_->InvalidateClient();
         return true;
     case command::kSaveSettings: SaveSettingsFile(); return true;
@@ -374,6 +380,15 @@ void Program::ChooseLanguage(int command)
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }
+
+void Program::ShowNewAutomaton()
+{
+    BuildStateBrushes(brushes_, model_.settings.crStateColor);
+    for (const AutomatonPreset& preset : AutomatonPresets())
+        frame_->CheckMenuItem(preset.command, std::equal(preset.numAuto.begin(), preset.numAuto.end(),
+                                                         std::begin(model_.automaton.iNumAuto)));
+    frame_->InvalidateClient();
+}
 
 void Program::AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture)
 {
