@@ -45,7 +45,8 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
 // plain square with a few specks, or with the band the border keeps stirring, is as dull as an
 // empty one; measured on galleries from random starts (n = 2, 4, 8), the sparse pictures that are
 // worth keeping (a dozen blobs or gliders on a ground) mostly lie below 0.975 and the plain ones
-// above, though the two overlap between about 0.96 and 0.99.
+// above, though the two overlap between about 0.96 and 0.99: a plain square whose border stirs a
+// band deeper than the two rows left out can lie below.
 inline constexpr double kPlainAbove = 0.975;
 
 // One state on more than kPlainAbove of the cells that CellsToJudge names (explore/Structure.h):
