@@ -1,5 +1,6 @@
 #include "shell/ExplorerWindow.h"
 
+#include "platform/LocalText.h"
 #include "resources/ExplorerTexts.h"
 #include "views/GalleryView.h"
 
@@ -18,11 +19,6 @@ constexpr int kDefaultGenerations = 100;
 constexpr int kMaxGenerations = 100000;
 constexpr int kMaxShownSeed = 999999; // a fresh seed is short enough to note down
 
-QString Text(const BilingualText& text, int32_t iLanguage)
-{
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
-}
 
 QSpinBox* SpinBox(const char* name, int minimum, int maximum, int value)
 {
@@ -172,7 +168,7 @@ void ExplorerWindow::UpdateControls()
     adoptPicture_->setEnabled(chosen);
     cross_->setEnabled(gallery_->Selected().size() == 2);
     const int32_t iLanguage = model_.settings.iLanguage;
-    status_->setText(Text(kExplorerProgress, iLanguage)
+    status_->setText(LocalText(kExplorerProgress, iLanguage)
                          .arg(gallery_->ReadyCount())
                          .arg(gallery_->SlotCount())
                          .arg(leftOut_));
@@ -181,14 +177,14 @@ void ExplorerWindow::UpdateControls()
 void ExplorerWindow::Retranslate()
 {
     const int32_t iLanguage = model_.settings.iLanguage;
-    new_->setText(Text(kExplorerNew, iLanguage));
-    variations_->setText(Text(kExplorerVariations, iLanguage));
-    cross_->setText(Text(kExplorerCross, iLanguage));
-    adopt_->setText(Text(kExplorerAdopt, iLanguage));
-    adoptPicture_->setText(Text(kExplorerAdoptWithPicture, iLanguage));
-    statesLabel_->setText(Text(kExplorerStates, iLanguage));
-    seedLabel_->setText(Text(kExplorerSeed, iLanguage));
-    generationsLabel_->setText(Text(kExplorerGenerations, iLanguage));
+    new_->setText(LocalText(kExplorerNew, iLanguage));
+    variations_->setText(LocalText(kExplorerVariations, iLanguage));
+    cross_->setText(LocalText(kExplorerCross, iLanguage));
+    adopt_->setText(LocalText(kExplorerAdopt, iLanguage));
+    adoptPicture_->setText(LocalText(kExplorerAdoptWithPicture, iLanguage));
+    statesLabel_->setText(LocalText(kExplorerStates, iLanguage));
+    seedLabel_->setText(LocalText(kExplorerSeed, iLanguage));
+    generationsLabel_->setText(LocalText(kExplorerGenerations, iLanguage));
     gallery_->setToolTip({}); // the gallery gives its own tips, in the language of the moment
     gallery_->update();
     UpdateControls();
