@@ -1,5 +1,5 @@
-# What `cmake --install` puts where: the two editions and the headless renderer, a desktop entry
-# and AppStream metadata for each edition, the program's icon in the desktop's hicolor theme at
+# What `cmake --install` puts where: the two editions and the headless renderer, the collection of
+# automaton files, a desktop entry and AppStream metadata for each edition, the program's icon in the desktop's hicolor theme at
 # every size the icon tool draws, the manual pages, the copyright and the changelog. Included last
 # from the top-level file, so that every target it installs (vellicor-render among them, from its
 # own folder) already exists.
@@ -14,6 +14,8 @@ if(TARGET vellicor-render)
     install(TARGETS vellicor-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     list(APPEND manualPages vellicor-render.1)
 endif()
+
+install(FILES ${VELLICOR_COLLECTION_FILES} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/vellicor/collection)
 
 foreach(id IN ITEMS ${VELLICOR_DESKTOP_ID} ${QUORREL_DESKTOP_ID})
     install(FILES ${desktopSource}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)

@@ -56,14 +56,14 @@ public:
 private:
     struct Entry {
         std::string path;
-        bool done = false;
+        bool done = false; // refused, or its thumbnail grown
         std::optional<AutomatonFileError> error;
         AutomatonPicture picture;
         GalleryPalette palette{};
         std::shared_ptr<const Automaton> thumbnail;
     };
 
-    void OnGrown(int token, int index, Entry entry);
+    void OnGrown(int token, int index, std::shared_ptr<const Automaton> thumbnail);
     void ChooseFolder();
     void OpenChosen();
     QString Title(const Entry& entry) const;
@@ -75,7 +75,8 @@ private:
     const std::string shipped_;
     OpenHandler onOpen_;
     std::string folder_;
-    std::vector<Entry> entries_;
+    std::vector<Entry> entries_; // by title
+    std::vector<std::shared_ptr<const Automaton>> starts_; // each entry's automaton as its file holds it
     std::vector<int> shown_; // the entries in the gallery's places, in order
     std::unique_ptr<SlotWorkers> workers_;
     int token_ = 0; // the folder shown; results for an older one are dropped

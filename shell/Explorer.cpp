@@ -1,6 +1,6 @@
 #include "shell/Explorer.h"
 
-#include "platform/LocalText.h"
+#include "platform/QtText.h"
 #include "resources/ExplorerTexts.h"
 #include "shell/SideWindow.h"
 
@@ -29,13 +29,13 @@ void Explorer::Open()
 
 void Explorer::AppendAction(QMenu& menu)
 {
-    menu.addAction(LocalText(kExplorerMenuItem, model_.settings.iLanguage), [this] { Open(); });
+    menu.addAction(QtText(kExplorerMenuItem, model_.settings.iLanguage), [this] { Open(); });
 }
 
 void Explorer::Retranslate()
 {
     if (frame_)
-        frame_->setWindowTitle(LocalText(kExplorerTitle, model_.settings.iLanguage));
+        frame_->setWindowTitle(QtText(kExplorerTitle, model_.settings.iLanguage));
     if (window_)
         window_->Retranslate();
 }

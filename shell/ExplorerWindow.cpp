@@ -1,6 +1,6 @@
 #include "shell/ExplorerWindow.h"
 
-#include "platform/LocalText.h"
+#include "platform/QtText.h"
 #include "resources/ExplorerTexts.h"
 #include "views/GalleryView.h"
 
@@ -168,7 +168,7 @@ void ExplorerWindow::UpdateControls()
     adoptPicture_->setEnabled(chosen);
     cross_->setEnabled(gallery_->Selected().size() == 2);
     const int32_t iLanguage = model_.settings.iLanguage;
-    status_->setText(LocalText(kExplorerProgress, iLanguage)
+    status_->setText(QtText(kExplorerProgress, iLanguage)
                          .arg(gallery_->ReadyCount())
                          .arg(gallery_->SlotCount())
                          .arg(leftOut_));
@@ -177,14 +177,14 @@ void ExplorerWindow::UpdateControls()
 void ExplorerWindow::Retranslate()
 {
     const int32_t iLanguage = model_.settings.iLanguage;
-    new_->setText(LocalText(kExplorerNew, iLanguage));
-    variations_->setText(LocalText(kExplorerVariations, iLanguage));
-    cross_->setText(LocalText(kExplorerCross, iLanguage));
-    adopt_->setText(LocalText(kExplorerAdopt, iLanguage));
-    adoptPicture_->setText(LocalText(kExplorerAdoptWithPicture, iLanguage));
-    statesLabel_->setText(LocalText(kExplorerStates, iLanguage));
-    seedLabel_->setText(LocalText(kExplorerSeed, iLanguage));
-    generationsLabel_->setText(LocalText(kExplorerGenerations, iLanguage));
+    new_->setText(QtText(kExplorerNew, iLanguage));
+    variations_->setText(QtText(kExplorerVariations, iLanguage));
+    cross_->setText(QtText(kExplorerCross, iLanguage));
+    adopt_->setText(QtText(kExplorerAdopt, iLanguage));
+    adoptPicture_->setText(QtText(kExplorerAdoptWithPicture, iLanguage));
+    statesLabel_->setText(QtText(kExplorerStates, iLanguage));
+    seedLabel_->setText(QtText(kExplorerSeed, iLanguage));
+    generationsLabel_->setText(QtText(kExplorerGenerations, iLanguage));
     gallery_->setToolTip({}); // the gallery gives its own tips, in the language of the moment
     gallery_->update();
     UpdateControls();

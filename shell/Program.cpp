@@ -15,6 +15,7 @@
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
+#include "shell/Collection.h"
 #include "shell/PictureCommands.h"
 #include "shell/Explorer.h"
 #include "shell/PreferencesDialog.h"
@@ -77,10 +78,15 @@ void Program::CreateMainWindow()
     explorer_ = std::make_unique<Explorer>(model_, *frame_, [this](const RuleSet& numAuto, const Automaton* picture) {
         RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
+    collection_ = std::make_unique<Collection>(model_, prompts_, *frame_, CollectionWindow::OpenHandler());
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
-    const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
-    windows_->SetIconBarMenu(explorerItem);
-    pictures_->SetInfoMenuItems(explorerItem);
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { collection_->Open(); });
+    const MenuFiller toolItems = [this](QMenu& menu) {
+        explorer_->AppendAction(menu);
+        collection_->AppendAction(menu);
+    };
+    windows_->SetIconBarMenu(toolItems);
+    pictures_->SetInfoMenuItems(toolItems);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -371,6 +377,7 @@ void Program::ChooseLanguage(int command)
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
     explorer_->Retranslate();
+    collection_->Retranslate();
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }

@@ -27,6 +27,7 @@
 
 namespace vellicor {
 
+class Collection;
 class Explorer;
 class HelpViewer;
 class PictureCommands;
@@ -70,6 +71,7 @@ public:
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
     PictureCommands& Pictures() { return *pictures_; }
     Explorer& GetExplorer() { return *explorer_; }
+    Collection& GetCollection() { return *collection_; }
 
 private:
     void CreateMainWindow();
@@ -107,6 +109,7 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
+    std::unique_ptr<Collection> collection_;
     UndoHistory undoHistory_;
     int32_t commandDepth_ = 0; // commands running, nested ones included
 };

@@ -1,7 +1,7 @@
 #include "views/GalleryView.h"
 
 #include "engine/Rules.h"
-#include "platform/LocalText.h"
+#include "platform/QtText.h"
 #include "resources/ExplorerTexts.h"
 #include "views/ArrayImage.h"
 
@@ -200,7 +200,7 @@ void GalleryView::paintEvent(QPaintEvent* event)
         }
         QString name = s.caption;
         if (s.dull)
-            name = LocalText(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
+            name = QtText(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
         const QRect line(r.left() - kGap / 2, r.bottom() + kNameGap, r.width() + kGap, textHeight);
         painter.setFont(s.dull ? dullFont : font());
         painter.setPen(s.dull ? QColor(0x50, 0x50, 0x50) : Qt::black);
@@ -285,13 +285,13 @@ bool GalleryView::event(QEvent* event)
     auto* help = static_cast<QHelpEvent*>(event);
     const int slot = SlotAt(help->pos());
     if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready) {
-        QToolTip::showText(help->globalPos(), LocalText(*hint_, iLanguage_), this);
+        QToolTip::showText(help->globalPos(), QtText(*hint_, iLanguage_), this);
         return true;
     }
     const GallerySlot& s = slots_[static_cast<size_t>(slot)];
     QString tip = s.tip.isEmpty() ? s.caption : s.tip;
     if (s.dull)
-        tip += QLatin1Char('\n') + LocalText(kExplorerDullTip, iLanguage_);
+        tip += QLatin1Char('\n') + QtText(kExplorerDullTip, iLanguage_);
     QToolTip::showText(help->globalPos(), tip, this);
     return true;
 }

@@ -69,6 +69,8 @@ public:
     // The selected places, the current one last; -1 for no current one.
     const std::vector<int>& Selected() const { return selected_; }
     int Current() const { return selected_.empty() ? -1 : selected_.back(); }
+    // Selects the place alone, makes it the current one and scrolls it into view.
+    void Choose(int slot);
 
     void SetGridHandler(std::function<void(int slotCount)> handler) { onGrid_ = std::move(handler); }
     void SetSelectionHandler(std::function<void()> handler) { onSelection_ = std::move(handler); }
@@ -88,7 +90,6 @@ private:
     void Layout();
     void FollowPalette();
     int SlotAt(QPoint point) const;
-    void Choose(int slot); // the one selected and current, seen
 
     const uint32_t* crStateColor_;
     const int32_t& iLanguage_;

@@ -1,5 +1,5 @@
 #pragma once
-// A bilingual text as Qt shows it, in the language of iLanguage.
+// A text of resources/ as Qt shows it, in the language of iLanguage.
 
 #include "resources/BilingualText.h"
 
@@ -9,7 +9,7 @@
 
 namespace vellicor {
 
-inline QString LocalText(const BilingualText& text, int32_t iLanguage)
+inline QString QtText(const BilingualText& text, int32_t iLanguage)
 {
     const std::string_view picked = PickText(text, iLanguage);
     return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
