@@ -50,6 +50,7 @@ CollectionWindow::CollectionWindow(const Model& model, UserPrompts& prompts, std
     shippedButton_ = button("Shipped");
     open_ = button("Open");
     status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("Status"));
     status_->setWordWrap(true);
     gallery_ = new GalleryView(model.settings.crStateColor, model.settings.iLanguage);
     gallery_->SetHint(kCollectionGalleryTip);
@@ -251,7 +252,7 @@ void CollectionWindow::UpdateControls()
         text += QtText(kCollectionUnreadable, iLanguage)
                     .arg(refused)
                     .arg(QFileInfo(QFile::decodeName(first->path.c_str())).fileName())
-                    .arg(FromUtf8(AutomatonFileErrorText(*first->error, iLanguage)));
+                    .arg(FromUtf8(AutomatonFileErrorText(*first->error, iLanguage)).trimmed());
     status_->setText(text);
 }
 

@@ -184,13 +184,10 @@ void GalleryView::paintEvent(QPaintEvent* event)
         const QImage& picture = Picture(slot);
         // Cells stay crisp when enlarged; a picture larger than its place is smoothed down. A
         // picture of other proportions than the place's keeps its own, in the middle.
-        QSize size = picture.size();
-        const int scale = size.isEmpty() ? 0 : std::min(r.width() / size.width(), r.height() / size.height());
-        size = scale >= 1 ? size * scale : size.scaled(r.size(), Qt::KeepAspectRatio);
-        QRect target(QPoint(0, 0), size);
+        QRect target(QPoint(0, 0), picture.size().scaled(r.size(), Qt::KeepAspectRatio));
         target.moveCenter(r.center());
         painter.setRenderHint(QPainter::SmoothPixmapTransform, r.width() < picture.width());
-        painter.drawImage(size == r.size() ? r : target, picture);
+        painter.drawImage(target.size() == r.size() ? r : target, picture);
         if (std::find(selected_.begin(), selected_.end(), slot) != selected_.end()) {
             QPen pen(kSelection, 2);
             pen.setStyle(slot == Current() ? Qt::SolidLine : Qt::DashLine);
