@@ -2,10 +2,12 @@
 
 #include "platform/ProgramIcon.h"
 #include "platform/QtUserPrompts.h"
+#include "shell/AutomatonFiles.h"
 #include "shell/Program.h"
 #include "shell/settings/SettingsFile.h"
 
 #include <QApplication>
+#include <QFile>
 
 namespace vellicor {
 
@@ -19,6 +21,11 @@ int RunApplication(int& argc, char** argv, int32_t quorrelEdition, const std::fu
     Program program(quorrelEdition, SettingsFilePathFromEnvironment(), prompts);
     prompts.SetOwner(&program.Frame());
     program.Show();
+    // "vellicor FILE": the file opens once the window is there, so that a refusal has its owner;
+    // a bad or missing file leaves the program as it starts without one.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1)
+        program.Files().OpenFile(QFile::encodeName(arguments.at(1)).toStdString());
     if (shown)
         shown(program.Frame());
     return QApplication::exec();

@@ -14,8 +14,9 @@
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
-#include "shell/CommandIds.h"
+#include "shell/AutomatonFiles.h"
 #include "shell/Collection.h"
+#include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "shell/Explorer.h"
 #include "shell/PreferencesDialog.h"
@@ -78,15 +79,18 @@ void Program::CreateMainWindow()
     explorer_ = std::make_unique<Explorer>(model_, *frame_, [this](const RuleSet& numAuto, const Automaton* picture) {
         RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
-    collection_ = std::make_unique<Collection>(model_, prompts_, *frame_, CollectionWindow::OpenHandler());
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
+    files_ = std::make_unique<AutomatonFiles>(*this, model_, prompts_, *frame_);
+    collection_ = std::make_unique<Collection>(model_, prompts_, *frame_,
+                                               [this](const std::string& path) { files_->OpenFile(path); });
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { collection_->Open(); });
-    const MenuFiller toolItems = [this](QMenu& menu) {
+    const MenuFiller programItems = [this](QMenu& menu) {
         explorer_->AppendAction(menu);
         collection_->AppendAction(menu);
+        files_->AppendActions(menu);
     };
-    windows_->SetIconBarMenu(toolItems);
-    pictures_->SetInfoMenuItems(toolItems);
+    windows_->SetIconBarMenu(programItems);
+    pictures_->SetInfoMenuItems(programItems);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -230,6 +234,7 @@ bool Program::RunFileCommand(int command)
         LoadSettings(model_, settingsPath_);
         ResetAutomaton(model_);
         InitStandard(model_.automaton);
+        files_->ForgetPicture(); // the picture of the file opened last is gone
         frame_->InvalidateClient();
         return true;
     case command::kSaveSettings: SaveSettingsFile(); return true;
@@ -381,6 +386,15 @@ void Program::ChooseLanguage(int command)
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }
+
+void Program::ShowNewAutomaton()
+{
+    BuildStateBrushes(brushes_, model_.settings.crStateColor);
+    for (const AutomatonPreset& preset : AutomatonPresets())
+        frame_->CheckMenuItem(preset.command, std::equal(preset.numAuto.begin(), preset.numAuto.end(),
+                                                         std::begin(model_.automaton.iNumAuto)));
+    frame_->InvalidateClient();
+}
 
 void Program::AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture)
 {

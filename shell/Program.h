@@ -27,6 +27,7 @@
 
 namespace vellicor {
 
+class AutomatonFiles;
 class Collection;
 class Explorer;
 class HelpViewer;
@@ -56,6 +57,11 @@ public:
     // Nothing while a command runs (a continuous run, a dialog of a command).
     void Undo();
     void Redo();
+    // A command is running (a continuous run, a dialog of a command): nothing else may start.
+    bool Busy() const { return commandDepth_ > 0; }
+    // After the model took an automaton file: the brushes follow its palette, the Automata mark
+    // its rules (no mark when they are no preset's), and every view repaints.
+    void ShowNewAutomaton();
 
     MainFrame& Frame() { return *frame_; }
     Model& GetModel() { return model_; }
@@ -72,6 +78,7 @@ public:
     PictureCommands& Pictures() { return *pictures_; }
     Explorer& GetExplorer() { return *explorer_; }
     Collection& GetCollection() { return *collection_; }
+    AutomatonFiles& Files() { return *files_; }
 
 private:
     void CreateMainWindow();
@@ -109,7 +116,8 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
-    std::unique_ptr<Collection> collection_;
+    std::unique_ptr<AutomatonFiles> files_;
+    std::unique_ptr<Collection> collection_; // opens through files_
     UndoHistory undoHistory_;
     int32_t commandDepth_ = 0; // commands running, nested ones included
 };
