@@ -9,7 +9,9 @@
 #include "views/ArrayImage.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 
 #include <cstring>
 #include <fstream>
