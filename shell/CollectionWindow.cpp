@@ -6,7 +6,9 @@
 #include "resources/CollectionTexts.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,6 +77,7 @@ CollectionWindow::CollectionWindow(const Model& model, UserPrompts& prompts, std
     layout->addWidget(scroll, 1);
     layout->addLayout(bottom);
 
+    filter_->installEventFilter(this);
     connect(filter_, &QLineEdit::textChanged, this, [this](const QString& text) { SetFilter(text); });
     // Enter in the filter opens the chosen automaton, or the first one found.
     connect(filter_, &QLineEdit::returnPressed, this, [this] {
@@ -92,6 +95,19 @@ CollectionWindow::CollectionWindow(const Model& model, UserPrompts& prompts, std
 }
 
 CollectionWindow::~CollectionWindow() { Stop(); }
+
+bool CollectionWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The keys that move up and down the gallery work from the filter too: type, then choose.
+    if (watched == filter_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            QCoreApplication::sendEvent(gallery_, event);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void CollectionWindow::Stop()
 {

@@ -53,6 +53,9 @@ public:
     // Every file read and grown, or refused.
     bool Done() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Entry {
         std::string path;
