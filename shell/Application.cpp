@@ -7,7 +7,6 @@
 #include "shell/settings/SettingsFile.h"
 
 #include <QApplication>
-#include <QFile>
 
 namespace vellicor {
 
@@ -23,9 +22,7 @@ int RunApplication(int& argc, char** argv, int32_t quorrelEdition, const std::fu
     program.Show();
     // "vellicor FILE": the file opens once the window is there, so that a refusal has its owner;
     // a bad or missing file leaves the program as it starts without one.
-    const QStringList arguments = QApplication::arguments();
-    if (arguments.size() > 1)
-        program.Files().OpenFile(QFile::encodeName(arguments.at(1)).toStdString());
+    program.Files().OpenArguments(QApplication::arguments());
     if (shown)
         shown(program.Frame());
     return QApplication::exec();

@@ -93,6 +93,12 @@ bool AutomatonFiles::OpenFile(const std::string& path)
     return !error;
 }
 
+void AutomatonFiles::OpenArguments(const QStringList& arguments)
+{
+    if (arguments.size() > 1)
+        OpenFile(QFile::encodeName(arguments.at(1)).toStdString());
+}
+
 void AutomatonFiles::SaveAs()
 {
     if (program_.Busy())

@@ -16,6 +16,7 @@
 #include "shell/settings/AutomatonFile.h"
 
 #include <QObject>
+#include <QStringList>
 
 #include <optional>
 #include <string>
@@ -42,6 +43,8 @@ public:
     // Opens the file as one step, or shows why not; false when it did not open (and while
     // another command runs, when nothing can open).
     bool OpenFile(const std::string& path);
+    // "vellicor FILE": the first argument after the program's name, if there is one.
+    void OpenArguments(const QStringList& arguments);
 
     const AutomatonPicture& Picture() const { return picture_; }
     void ForgetPicture() { picture_ = {}; }
