@@ -1,5 +1,6 @@
 #include "shell/CollectionWindow.h"
 
+#include "engine/Rules.h"
 #include "explore/Thumbnail.h"
 #include "platform/QtText.h"
 #include "platform/UserPrompts.h"
@@ -188,14 +189,23 @@ void CollectionWindow::OnGrown(int token, int index, std::shared_ptr<const Autom
     entry.done = true;
     const auto place = std::find(shown_.begin(), shown_.end(), index);
     if (place != shown_.end())
-        Show(static_cast<int>(place - shown_.begin()), entry);
+        Show(static_cast<int>(place - shown_.begin()), index);
     UpdateControls();
 }
 
-void CollectionWindow::Show(int slot, const Entry& entry)
+void CollectionWindow::Show(int slot, int index)
 {
-    QString tip = Title(entry);
-    if (!entry.picture.notes.empty())
+    const Entry& entry = entries_[static_cast<size_t>(index)];
+    const Automaton& start = *starts_[static_cast<size_t>(index)];
+    const int32_t iLanguage = model_.settings.iLanguage;
+    QString tip = Title(entry) + QLatin1Char('\n') +
+                  QtText(kCollectionDetails, iLanguage)
+                      .arg(EffectiveMaxHor(start) - 1)
+                      .arg(EffectiveMaxVer(start) - 1)
+                      .arg(QtText(start.iGeometryMode != 0 ? kCollectionTorus : kCollectionPlane, iLanguage))
+                      .arg(QString::fromStdString(RuleSetName(std::to_array(start.iNumAuto))))
+                      .arg(start.iStep);
+    if (IsEnglish(iLanguage) && !entry.picture.notes.empty())
         tip += QLatin1Char('\n') + FromUtf8(entry.picture.notes);
     gallery_->SetPicture(slot, Title(entry), tip, entry.thumbnail, entry.palette);
 }
@@ -213,11 +223,9 @@ void CollectionWindow::SetFilter(const QString& text)
             shown_.push_back(static_cast<int>(i));
     }
     gallery_->SetPlaceCount(static_cast<int>(shown_.size()));
-    for (size_t slot = 0; slot < shown_.size(); ++slot) {
-        const Entry& entry = entries_[static_cast<size_t>(shown_[slot])];
-        if (entry.thumbnail)
-            Show(static_cast<int>(slot), entry);
-    }
+    for (size_t slot = 0; slot < shown_.size(); ++slot)
+        if (entries_[static_cast<size_t>(shown_[slot])].thumbnail)
+            Show(static_cast<int>(slot), shown_[slot]);
     UpdateControls();
 }
 

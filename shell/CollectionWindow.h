@@ -70,7 +70,7 @@ private:
     void ChooseFolder();
     void OpenChosen();
     QString Title(const Entry& entry) const;
-    void Show(int slot, const Entry& entry);
+    void Show(int slot, int index); // the entry at the gallery's place, with its tip
     void UpdateControls();
 
     const Model& model_;
