@@ -59,13 +59,13 @@ void GalleryView::SetPlaceCount(int count)
     Reset(pictureColumns_, pictureRows_);
 }
 
-void GalleryView::SetResult(int slot, const RuleSet& rules, bool dull, std::shared_ptr<const Automaton> last)
+void GalleryView::SetResult(int slot, const RuleSet& rules, SlotMark mark, std::shared_ptr<const Automaton> last)
 {
     if (slot < 0 || slot >= static_cast<int>(slots_.size()))
         return;
     FollowPalette();
     QImage picture = last ? RenderArrayImage(*last, crStateColor_) : QImage();
-    slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last), std::move(picture), Name(rules), {}, {}};
+    slots_[static_cast<size_t>(slot)] = {true, rules, mark, std::move(last), std::move(picture), Name(rules), {}, {}};
     if (slot < SlotCount())
         update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
 }
@@ -76,7 +76,7 @@ void GalleryView::SetPicture(int slot, QString caption, QString tip, std::shared
     if (slot < 0 || slot >= static_cast<int>(slots_.size()))
         return;
     QImage picture = last ? RenderArrayImage(*last, palette.data()) : QImage();
-    slots_[static_cast<size_t>(slot)] = {true,          RuleSet{},       false,          std::move(last),
+    slots_[static_cast<size_t>(slot)] = {true,          RuleSet{},       SlotMark::None,          std::move(last),
                                          std::move(picture), std::move(caption), std::move(tip), palette};
     if (slot < SlotCount())
         update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
@@ -195,12 +195,14 @@ void GalleryView::paintEvent(QPaintEvent* event)
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(r.adjusted(-2, -2, 2, 2));
         }
+        const bool marked = s.mark != SlotMark::None;
         QString name = s.caption;
-        if (s.dull)
-            name = QtText(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
+        if (marked)
+            name = QtText(s.mark == SlotMark::Noise ? kExplorerNoiseMark : kExplorerDullMark, iLanguage_) +
+                   QStringLiteral(": ") + name;
         const QRect line(r.left() - kGap / 2, r.bottom() + kNameGap, r.width() + kGap, textHeight);
-        painter.setFont(s.dull ? dullFont : font());
-        painter.setPen(s.dull ? QColor(0x50, 0x50, 0x50) : Qt::black);
+        painter.setFont(marked ? dullFont : font());
+        painter.setPen(marked ? QColor(0x50, 0x50, 0x50) : Qt::black);
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
                          painter.fontMetrics().elidedText(name, Qt::ElideRight, line.width()));
     }
@@ -287,7 +289,7 @@ bool GalleryView::event(QEvent* event)
     }
     const GallerySlot& s = slots_[static_cast<size_t>(slot)];
     QString tip = s.tip.isEmpty() ? s.caption : s.tip;
-    if (s.dull)
+    if (s.mark != SlotMark::None)
         tip += QLatin1Char('\n') + QtText(kExplorerDullTip, iLanguage_);
     QToolTip::showText(help->globalPos(), tip, this);
     return true;

@@ -1,10 +1,11 @@
 #pragma once
 // A gallery of pictures of automata: a grid of places in reading order, each showing one picture
 // and its caption under it. The rule explorer's shows the last generation of a candidate rule set
-// in the palette's colours and its name ("499-8"); the collection's shows each file's thumbnail
-// in the file's own colours and its title. Places fill in as their runs finish; a click selects
-// one (Ctrl or Shift adds a second, for Cross), a double click or Enter activates it, and the
-// arrow keys move the choice.
+// in the palette's colours and its name ("499-8"), after "dull:" or "noise:" in grey when every
+// candidate of the place was dull; the collection's shows each file's thumbnail in the file's own
+// colours and its title. Places fill in as their runs finish; a click selects one (Ctrl or Shift
+// adds a second, for Cross), a double click or Enter activates it, and the arrow keys move the
+// choice.
 //
 // The explorer's grid has 4 x 4 places and grows, up to 8 x 8, as the window gets room for
 // another column or row of places of 100 x 100 pixels; when there is less room the pictures
@@ -13,7 +14,7 @@
 // area. A picture is the array enlarged by the largest whole factor its place allows, keeping
 // its proportions.
 
-#include "explore/RuleCandidates.h"
+#include "explore/Exploration.h"
 #include "resources/BilingualText.h"
 
 #include <QImage>
@@ -35,7 +36,7 @@ using GalleryPalette = std::array<uint32_t, kStateCount>;
 struct GallerySlot {
     bool ready = false;
     RuleSet rules{};
-    bool dull = false;
+    SlotMark mark = SlotMark::None;
     std::shared_ptr<const Automaton> last; // the cells the picture shows
     QImage picture;                        // of last, in the palette the gallery last painted with
     QString caption;                       // under the picture
@@ -49,7 +50,7 @@ public:
 
     // Empties every place for a new gallery of pictures of columns x rows cells.
     void Reset(int pictureColumns, int pictureRows);
-    void SetResult(int slot, const RuleSet& rules, bool dull, std::shared_ptr<const Automaton> last);
+    void SetResult(int slot, const RuleSet& rules, SlotMark mark, std::shared_ptr<const Automaton> last);
     // A picture in colours of its own, with its caption and tip.
     void SetPicture(int slot, QString caption, QString tip, std::shared_ptr<const Automaton> last,
                     const GalleryPalette& palette);
