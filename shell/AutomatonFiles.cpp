@@ -7,6 +7,7 @@
 #include "shell/Program.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDropEvent>
 #include <QFile>
 #include <QMenu>
@@ -66,7 +67,7 @@ std::string AutomatonFiles::Remember(const std::string& path)
 
 void AutomatonFiles::Open()
 {
-    if (program_.Busy())
+    if (!CanOpen())
         return;
     const int32_t iLanguage = model_.settings.iLanguage;
     const std::optional<std::string> path = prompts_.ChooseFile(
@@ -75,9 +76,14 @@ void AutomatonFiles::Open()
         OpenFile(Remember(*path));
 }
 
+bool AutomatonFiles::CanOpen() const
+{
+    return !program_.Busy() && QApplication::activeModalWidget() == nullptr;
+}
+
 bool AutomatonFiles::OpenFile(const std::string& path)
 {
-    if (program_.Busy())
+    if (!CanOpen())
         return false;
     std::optional<AutomatonFileError> error;
     program_.RunAsOneStep([&] {
@@ -101,7 +107,7 @@ void AutomatonFiles::OpenArguments(const QStringList& arguments)
 
 void AutomatonFiles::SaveAs()
 {
-    if (program_.Busy())
+    if (!CanOpen())
         return;
     const int32_t iLanguage = model_.settings.iLanguage;
     const std::string proposedName = NameOf(IsEnglish(iLanguage) ? picture_.title : picture_.titre, iLanguage);
@@ -134,14 +140,17 @@ bool AutomatonFiles::eventFilter(QObject* watched, QEvent* event)
     switch (event->type()) {
     case QEvent::Show:
         // Every window of the program takes files: the main window (and the views inside it)
-        // from the start, the others as they appear.
-        if (auto* widget = qobject_cast<QWidget*>(watched); widget != nullptr && widget->isWindow())
+        // from the start, the others (the help viewer) as they appear. Not dialogs and menus:
+        // they belong to a command that is still running.
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget != nullptr && widget->isWindow() && !qobject_cast<QDialog*>(widget) &&
+            widget->windowType() != Qt::Popup && widget->windowType() != Qt::ToolTip)
             widget->setAcceptDrops(true);
         return false;
     case QEvent::DragEnter:
     case QEvent::DragMove: {
         auto* drag = static_cast<QDropEvent*>(event);
-        if (program_.Busy() || !DroppedFile(drag->mimeData()))
+        if (!CanOpen() || !DroppedFile(drag->mimeData()))
             return false;
         drag->acceptProposedAction();
         return true;
@@ -149,7 +158,7 @@ bool AutomatonFiles::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Drop: {
         auto* drop = static_cast<QDropEvent*>(event);
         const std::optional<std::string> path = DroppedFile(drop->mimeData());
-        if (!path)
+        if (!CanOpen() || !path)
             return false;
         drop->acceptProposedAction();
         OpenFile(*path);

@@ -41,7 +41,7 @@ public:
     void Open();   // asks for the file
     void SaveAs(); // asks for the name
     // Opens the file as one step, or shows why not; false when it did not open (and while
-    // another command runs, when nothing can open).
+    // another command runs or a modal window is open, when nothing can open).
     bool OpenFile(const std::string& path);
     // "vellicor FILE": the first argument after the program's name, if there is one.
     void OpenArguments(const QStringList& arguments);
@@ -53,6 +53,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool CanOpen() const;
     std::optional<std::string> DroppedFile(const QMimeData* data) const;
     std::string Remember(const std::string& path);
 
