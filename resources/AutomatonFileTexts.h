@@ -7,8 +7,10 @@
 
 namespace vellicor {
 
-inline constexpr BilingualText kOpenAutomatonText{"Open automaton...", "Ouvrir un automate..."};
-inline constexpr BilingualText kSaveAutomatonText{"Save automaton as...", "Enregistrer l'automate sous..."};
+// The context menus' items, with their keys as each language names them.
+inline constexpr BilingualText kOpenAutomatonItem{"Open automaton...\tCtrl+Shift+O", "Ouvrir un automate...\tCtrl+Maj+O"};
+inline constexpr BilingualText kSaveAutomatonItem{"Save automaton as...\tCtrl+Shift+S",
+                                                  "Enregistrer l'automate sous...\tCtrl+Maj+S"};
 
 inline constexpr FileFilter kAutomatonFileFiltersEnglish[] = {
     {"Automaton files (*.vellicor)", "*.vellicor"},

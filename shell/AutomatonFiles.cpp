@@ -55,8 +55,8 @@ AutomatonFiles::AutomatonFiles(Program& program, Model& model, UserPrompts& prom
 void AutomatonFiles::AppendActions(QMenu& menu)
 {
     const int32_t iLanguage = model_.settings.iLanguage;
-    menu.addAction(QtText(kOpenAutomatonText, iLanguage) + QStringLiteral("\tCtrl+Shift+O"), [this] { Open(); });
-    menu.addAction(QtText(kSaveAutomatonText, iLanguage) + QStringLiteral("\tCtrl+Shift+S"), [this] { SaveAs(); });
+    menu.addAction(QtText(kOpenAutomatonItem, iLanguage), [this] { Open(); });
+    menu.addAction(QtText(kSaveAutomatonItem, iLanguage), [this] { SaveAs(); });
 }
 
 std::string AutomatonFiles::Remember(const std::string& path)

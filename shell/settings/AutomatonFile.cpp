@@ -50,11 +50,14 @@ const FileFamily* FileFamilyOf(const SettingKey& key)
     return nullptr;
 }
 
-// The file's keys in the order VLR.INI writes them.
-std::vector<SettingKey> FileKeys()
+// The file's keys in the order VLR.INI writes them; made once, they never change.
+const std::vector<SettingKey>& FileKeys()
 {
-    std::vector<SettingKey> keys = SaveKeys();
-    std::erase_if(keys, [](const SettingKey& key) { return FileFamilyOf(key) == nullptr; });
+    static const std::vector<SettingKey> keys = [] {
+        std::vector<SettingKey> all = SaveKeys();
+        std::erase_if(all, [](const SettingKey& key) { return FileFamilyOf(key) == nullptr; });
+        return all;
+    }();
     return keys;
 }
 
@@ -79,9 +82,9 @@ int32_t WrittenValue(const SettingKey& key, const Model& model)
 }
 
 // A whole number in decimal, optionally signed, that fits 32 bits; nothing else.
-std::optional<AutomatonFileError> ParseValue(std::string_view text, const SettingKey& key, int line, int32_t& value)
+std::optional<AutomatonFileError> ParseValue(std::string_view text, const SettingKey& key, int32_t& value)
 {
-    AutomatonFileError error{.line = line, .problem = AutomatonFileProblem::kNotANumber, .key = key.Name()};
+    AutomatonFileError error{.problem = AutomatonFileProblem::kNotANumber, .key = key.Name()};
     if (!text.empty() && text.front() == '+')
         text.remove_prefix(1);
     int64_t wide = 0;
@@ -173,15 +176,17 @@ std::optional<AutomatonFileError> ParseAutomatonFile(std::string_view text, Mode
         return AutomatonFileError{.problem = AutomatonFileProblem::kNotAutomaton};
 
     // Everything is read and checked before anything of the model changes.
-    const std::vector<SettingKey> keys = FileKeys();
+    const std::vector<SettingKey>& keys = FileKeys();
     std::vector<int32_t> values(keys.size());
     for (size_t k = 0; k < keys.size(); ++k) {
         const std::string name = keys[k].Name();
         const std::optional<std::string_view> found = file.Find(kSettingsSection, name);
         values[k] = keys[k].Default(model.settings.layout);
         if (found)
-            if (auto error = ParseValue(*found, keys[k], file.LineOf(kSettingsSection, name), values[k]))
+            if (auto error = ParseValue(*found, keys[k], values[k])) {
+                error->line = file.LineOf(kSettingsSection, name);
                 return error;
+            }
     }
     auto cells = std::make_unique<Automaton>();
     for (size_t k = 0; k < keys.size(); ++k) {

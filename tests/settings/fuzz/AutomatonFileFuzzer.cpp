@@ -22,12 +22,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     using namespace vellicor;
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    auto model = std::make_unique<Model>(0);
-    model->automaton.byArray[3][3] = 7;
-    model->automaton.iLevel = 12;
+    const auto start = [] {
+        auto model = std::make_unique<Model>(0);
+        model->automaton.byArray[3][3] = 7;
+        model->automaton.iLevel = 12;
+        return model;
+    };
     const AutomatonPicture untouched{"title"};
+    static const std::string before = AutomatonFileText(*start(), untouched); // the same for every input
+    auto model = start();
     AutomatonPicture picture = untouched;
-    const std::string before = AutomatonFileText(*model, picture);
     if (const auto error = ParseAutomatonFile(text, *model, picture)) {
         const long lines = 1 + static_cast<long>(std::count(text.begin(), text.end(), '\n'));
         if (error->line < 0 || error->line > lines)
