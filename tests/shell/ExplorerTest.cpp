@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QToolTip>
 
-#include <algorithm>
 
 namespace vellicor::test {
 namespace {
