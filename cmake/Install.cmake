@@ -1,8 +1,8 @@
-# What `cmake --install` puts where: the two editions and the headless renderer, a desktop entry
-# and AppStream metadata for each edition, the MIME type of the automaton files, the program's icon in the desktop's hicolor theme at
-# every size the icon tool draws, the manual pages, the copyright and the changelog. Included last
-# from the top-level file, so that every target it installs (vellicor-render among them, from its
-# own folder) already exists.
+# What `cmake --install` puts where: the two editions and the headless renderer, the collection of
+# automaton files and their MIME type, a desktop entry and AppStream metadata for each edition,
+# the program's icon in the desktop's hicolor theme at every size the icon tool draws, the manual
+# pages, the copyright and the changelog. Included last from the top-level file, so that every
+# target it installs (vellicor-render among them, from its own folder) already exists.
 include(GNUInstallDirs)
 
 set(desktopSource ${PROJECT_SOURCE_DIR}/desktop)
@@ -14,6 +14,8 @@ if(TARGET vellicor-render)
     install(TARGETS vellicor-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     list(APPEND manualPages vellicor-render.1)
 endif()
+
+install(FILES ${VELLICOR_COLLECTION_FILES} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/vellicor/collection)
 
 foreach(id IN ITEMS ${VELLICOR_DESKTOP_ID} ${QUORREL_DESKTOP_ID})
     install(FILES ${desktopSource}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)

@@ -15,6 +15,7 @@
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
 #include "shell/AutomatonFiles.h"
+#include "shell/Collection.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "shell/Explorer.h"
@@ -80,8 +81,12 @@ void Program::CreateMainWindow()
     });
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
     files_ = std::make_unique<AutomatonFiles>(*this, model_, prompts_, *frame_);
+    collection_ = std::make_unique<Collection>(model_, prompts_, *frame_,
+                                               [this](const std::string& path) { files_->OpenFile(path); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { collection_->Open(); });
     const MenuFiller programItems = [this](QMenu& menu) {
         explorer_->AppendAction(menu);
+        collection_->AppendAction(menu);
         files_->AppendActions(menu);
     };
     windows_->SetIconBarMenu(programItems);
@@ -377,6 +382,7 @@ void Program::ChooseLanguage(int command)
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
     explorer_->Retranslate();
+    collection_->Retranslate();
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }

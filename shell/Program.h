@@ -28,6 +28,7 @@
 namespace vellicor {
 
 class AutomatonFiles;
+class Collection;
 class Explorer;
 class HelpViewer;
 class PictureCommands;
@@ -76,6 +77,7 @@ public:
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
     PictureCommands& Pictures() { return *pictures_; }
     Explorer& GetExplorer() { return *explorer_; }
+    Collection& GetCollection() { return *collection_; }
     AutomatonFiles& Files() { return *files_; }
 
 private:
@@ -115,6 +117,7 @@ private:
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
     std::unique_ptr<AutomatonFiles> files_;
+    std::unique_ptr<Collection> collection_; // opens through files_
     UndoHistory undoHistory_;
     int32_t commandDepth_ = 0; // commands running, nested ones included
 };
