@@ -61,20 +61,25 @@ public:
         }
     }
 
-    LoadResult Result() const { return {true, dataError_, outsideArray_}; }
+    LoadResult Result() const { return result_; }
 
 private:
     void StoreField()
     {
         if (digits_ > kMaxFieldDigits || value_ >= kStateCount) {
-            dataError_ = true;
+            if (!result_.bDataError)
+                result_.iFirstDataErrorRow = row_;
+            result_.bDataError = true;
         } else {
             const int64_t x = pointX_ + column_;
             const int64_t y = pointY_ + row_;
-            if (InLiveArea(automaton_, x, y))
+            if (InLiveArea(automaton_, x, y)) {
                 writes_.push_back({static_cast<int>(x), static_cast<int>(y), static_cast<uint8_t>(value_)});
-            else
-                outsideArray_ = true;
+            } else if (!result_.bOutsideArray) {
+                result_.bOutsideArray = true;
+                result_.iFirstOutsideRow = row_;
+                result_.iFirstOutsideColumn = column_;
+            }
         }
         value_ = 0;
         digits_ = 0;
@@ -87,8 +92,7 @@ private:
     int64_t row_ = 0;
     int32_t value_ = 0;
     int64_t digits_ = 0;
-    bool dataError_ = false;
-    bool outsideArray_ = false;
+    LoadResult result_{true};
     std::vector<CellWrite> writes_;
 };
 

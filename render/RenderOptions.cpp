@@ -17,6 +17,8 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --settings FILE     the rules, neighbourhood, modulo, array size, palette and Array fill of a
                       settings file in the program's VLR.INI format; without it the built-in
                       defaults (never the user's own file)
+  --automaton FILE    the rules, neighbourhood, modulo, array size, palette, geometry and cells
+                      of an automaton file (.vellicor); not with --settings or --init
   --init KIND         the starting figure: null, standard (the default), random or fill
   --seed N            the seed of --init random (0 to 4294967295); without it the time
   --cells FILE        then loads a selection file as Selection / Load does
@@ -44,8 +46,8 @@ one line on stderr, exits with a non-zero status and writes no file.
 )";
 
 // Options that take a value, and those that stand alone.
-constexpr std::string_view kValued[] = {"--settings", "--init",  "--seed",  "--cells",   "--at",    "--generations",
-                                        "--scale",    "--delay", "--output", "--explore", "--states"};
+constexpr std::string_view kValued[] = {"--settings", "--automaton", "--init",    "--seed",    "--cells",  "--at",
+                                        "--generations", "--scale", "--delay", "--output", "--explore", "--states"};
 constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
@@ -108,11 +110,13 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
         target = static_cast<std::remove_reference_t<decltype(target)>>(std::get<int64_t>(parsed));
         return std::nullopt;
     };
-    if (option == "--settings" || option == "--cells" || option == "--output") {
+    if (option == "--settings" || option == "--automaton" || option == "--cells" || option == "--output") {
         if (value.empty())
             return std::string(option) + ": no file named";
-        (option == "--settings" ? options.settingsPath : option == "--cells" ? options.cellsPath : options.outputPath) =
-            value;
+        std::string* const paths[] = {&options.settingsPath, &options.automatonPath, &options.cellsPath,
+                                      &options.outputPath};
+        const std::string_view names[] = {"--settings", "--automaton", "--cells", "--output"};
+        *paths[std::find(std::begin(names), std::end(names), option) - std::begin(names)] = value;
         return std::nullopt;
     }
     if (option == "--init") {
@@ -201,6 +205,10 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
     }
     if (seen.contains("--torus") && seen.contains("--plane"))
         return "--torus and --plane exclude each other";
+    for (const char* other : {"--settings", "--init"})
+        if (seen.contains("--automaton") && seen.contains(other))
+            return std::string(other) + " and --automaton exclude each other: the automaton file holds " +
+                   (other == std::string_view("--init") ? "the cells" : "the settings");
     if (options.outputPath.empty())
         return "--output FILE is required (see --help)";
     const std::optional<RenderOptions::Output> output = OutputKind(options.outputPath);

@@ -9,6 +9,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "shell/settings/AutomatonFile.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
 
@@ -65,6 +66,22 @@ void Initialise(Model& model, const RenderOptions& options)
         break;
     case RenderOptions::Init::Fill: InitArrayFill(a, model.content); break;
     }
+}
+
+// The automaton file as the program opens it; --torus or --plane as if the file said so.
+std::optional<std::string> LoadAutomaton(Model& model, const RenderOptions& options)
+{
+    AutomatonPicture picture;
+    if (std::optional<AutomatonFileError> error = ReadAutomatonFile(options.automatonPath, model, picture)) {
+        std::string reason = AutomatonFileErrorText(*error, 1);
+        reason.pop_back(); // the message's line end
+        return "the automaton file " + Quoted(options.automatonPath) + " is refused: " + reason;
+    }
+    if (options.torus && (model.settings.bPlane != 0) != *options.torus) {
+        model.settings.bPlane = *options.torus ? 1 : 0;
+        ParseAutomatonFile(AutomatonFileText(model, picture), model, picture);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
@@ -139,12 +156,17 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
     else if (std::optional<std::string> refused = LoadSettingsFile(model, options.settingsPath))
         return refused;
     ResetAutomaton(model);
-    // As the Preferences dialog's OK applies a geometry: before the figure, which wraps it.
-    if (options.torus)
-        model.settings.bPlane = *options.torus ? 1 : 0;
-    a.iGeometryMode = model.settings.bPlane;
-    ApplyGeometry(a);
-    Initialise(model, options);
+    if (!options.automatonPath.empty()) {
+        if (std::optional<std::string> refused = LoadAutomaton(model, options))
+            return refused;
+    } else {
+        // As the Preferences dialog's OK applies a geometry: before the figure, which wraps it.
+        if (options.torus)
+            model.settings.bPlane = *options.torus ? 1 : 0;
+        a.iGeometryMode = model.settings.bPlane;
+        ApplyGeometry(a);
+        Initialise(model, options);
+    }
     if (!options.cellsPath.empty())
         if (std::optional<std::string> refused = LoadCells(a, options))
             return refused;
