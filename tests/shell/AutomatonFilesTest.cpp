@@ -65,7 +65,9 @@ TEST_F(AutomatonFilesTest, OpensByTheKeyAsOneStepWithoutTouchingTheSettingsFile)
     EXPECT_EQ("Seven by five", program->Files().Picture().title);
     Key(Qt::Key_Z);
     EXPECT_TRUE(before == Now()) << "the cells, rules, colours, step and marked geometry all come back";
-    EXPECT_EQ(QColor(stateOne & 0xFF, stateOne >> 8 & 0xFF, stateOne >> 16 & 0xFF), CellColour());
+    const QColor old(stateOne & 0xFF, stateOne >> 8 & 0xFF, stateOne >> 16 & 0xFF);
+    EXPECT_EQ(old, CellColour());
+    EXPECT_EQ(old, program->Brushes().hStateBrush[1].color());
     Key(Qt::Key_Y);
     ExpectOpened();
     EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
