@@ -450,8 +450,10 @@ void CanvasWindow::EndRecording()
     std::unique_ptr<FrameRecorder> recorder = runner_->TakeFinishedRecording(complete);
     if (!recorder)
         return;
-    if (progress_)
+    if (progress_) {
+        progress_->disconnect(this); // closing it would count as its Cancel
         progress_->close();
+    }
     ShowStatus();
     if (recordCancelled_)
         return;
