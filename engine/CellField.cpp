@@ -36,10 +36,10 @@ CellField::CellField(int width, int height)
     : width_(std::clamp(width, 1, kMaxFieldSide)), height_(std::clamp(height, 1, kMaxFieldSide)),
       stride_(LineStride(width_))
 {
-    const size_t bufferBytes = stride_ * (static_cast<size_t>(height_) + 2) + kTailSlack;
-    storage_ = std::make_unique<uint8_t[]>(2 * bufferBytes); // zeroed
+    bufferBytes_ = stride_ * (static_cast<size_t>(height_) + 2) + kTailSlack;
+    storage_ = std::make_unique<uint8_t[]>(2 * bufferBytes_); // zeroed
     current_ = storage_.get();
-    previous_ = storage_.get() + bufferBytes;
+    previous_ = storage_.get() + bufferBytes_;
     SetRules(Automaton{});
 }
 

@@ -72,7 +72,8 @@ public:
     // One generation on the set number of threads; the level goes up by 1.
     void Step();
 
-    size_t Stride() const { return stride_; }
+    // The bytes both buffers take.
+    size_t MemoryBytes() const { return 2 * bufferBytes_; }
 
 private:
     size_t Index(int x, int y) const { return (static_cast<size_t>(y) + 1) * stride_ + static_cast<size_t>(x) + 1; }
@@ -82,6 +83,7 @@ private:
     int width_ = 0;
     int height_ = 0;
     size_t stride_ = 0;
+    size_t bufferBytes_ = 0;
     int64_t level_ = 1;
     std::unique_ptr<uint8_t[]> storage_; // both buffers
     uint8_t* current_ = nullptr;         // first byte (the ring's corner) of this generation
