@@ -1,0 +1,41 @@
+#pragma once
+// Threads that wait for work and run the parts of one job together, the calling thread among
+// them: the threads are made once, not at every generation.
+
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace vellicor {
+
+class WorkerPool {
+public:
+    // threads in all, the caller of Run included; at least 1.
+    explicit WorkerPool(int threads);
+    ~WorkerPool();
+    WorkerPool(const WorkerPool&) = delete;
+    WorkerPool& operator=(const WorkerPool&) = delete;
+
+    int Threads() const { return static_cast<int>(workers_.size()) + 1; }
+
+    // part(0) .. part(Threads() - 1), each on its own thread; returns when all have finished.
+    // One Run at a time.
+    void Run(const std::function<void(int)>& part);
+
+private:
+    void Work(int index);
+
+    std::vector<std::thread> workers_;
+    std::mutex mutex_;
+    std::condition_variable started_;
+    std::condition_variable finished_;
+    const std::function<void(int)>* part_ = nullptr;
+    uint64_t job_ = 0;     // counts the jobs started, so a worker never runs one twice
+    int unfinished_ = 0;   // workers still on the current job
+    bool stopping_ = false;
+};
+
+} // namespace vellicor
