@@ -191,6 +191,9 @@ void CanvasWindow::OnFrame()
     if (!frame.picture.isNull()) {
         level_ = frame.level;
         view_->SetPicture(std::move(frame.picture));
+        // Painted now, each picture taken: left to a later update, the paints of a fast run fall
+        // behind the pictures and only every other generation reaches the screen.
+        view_->repaint();
         ShowStatus();
     }
     if (progress_)
