@@ -1,5 +1,6 @@
 #include "engine/CellField.h"
 
+#include "engine/FastStep.h"
 #include "engine/WorkerPool.h"
 
 #include <algorithm>
@@ -34,7 +35,7 @@ bool FieldSizeAllowed(int64_t width, int64_t height)
 
 CellField::CellField(int width, int height)
     : width_(std::clamp(width, 1, kMaxFieldSide)), height_(std::clamp(height, 1, kMaxFieldSide)),
-      stride_(LineStride(width_))
+      stride_(LineStride(width_)), plan_(std::make_unique<FastStepPlan>()), isa_(FastStepIsa::Best)
 {
     bufferBytes_ = stride_ * (static_cast<size_t>(height_) + 2) + kTailSlack;
     storage_ = std::make_unique<uint8_t[]>(2 * bufferBytes_); // zeroed
@@ -53,7 +54,7 @@ void CellField::SetRules(const Automaton& a)
 {
     geometry_ = a.iGeometryMode != 0 ? 1 : 0;
     // Cells are always 0..15 here, so 16-entry tables cover every sum.
-    plan_ = PlanFastStep(StepRulesOf(a), static_cast<ptrdiff_t>(stride_), false, true);
+    *plan_ = PlanFastStep(StepRulesOf(a), static_cast<ptrdiff_t>(stride_), false, true);
 }
 
 void CellField::SetThreads(int threads) { threads_ = std::clamp(threads, 0, kMaxFieldThreads); }
@@ -88,8 +89,11 @@ void CellField::PrepareRing()
     std::memcpy(bottom, current_ + stride_, w + 2);
 }
 
-CellLines CellField::Lines() const
+void CellField::SetInstructionSet(FastStepIsa isa) { isa_ = isa; }
+
+void CellField::Step()
 {
+    PrepareRing();
     CellLines cells;
     cells.source = cells.keep = current_ + stride_ + 1;
     cells.target = previous_ + stride_ + 1;
@@ -97,20 +101,13 @@ CellLines CellField::Lines() const
     cells.lines = height_;
     cells.length = width_;
     cells.linesAreColumns = false;
-    return cells;
-}
-
-void CellField::Step()
-{
-    PrepareRing();
     const int threads = Threads();
     if (!pool_ || pool_->Threads() != threads)
         pool_ = std::make_unique<WorkerPool>(threads);
-    const CellLines cells = Lines();
     pool_->Run([&](int band) {
         const int first = static_cast<int>(int64_t{height_} * band / threads);
         const int last = static_cast<int>(int64_t{height_} * (band + 1) / threads);
-        ComputeCells(LineRange(cells, first, last - first), plan_, isa_);
+        ComputeCells(LineRange(cells, first, last - first), *plan_, isa_);
     });
     std::swap(current_, previous_);
     level_ += 1;

@@ -15,7 +15,6 @@
 // so the cells never depend on the number of threads.
 
 #include "engine/Automaton.h"
-#include "engine/FastStep.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -31,6 +30,8 @@ inline constexpr int kMaxFieldThreads = 256;
 bool FieldSizeAllowed(int64_t width, int64_t height);
 
 class WorkerPool;
+struct FastStepPlan;
+enum class FastStepIsa; // engine/FastStep.h
 
 class CellField {
 public:
@@ -67,7 +68,7 @@ public:
     int Threads() const;
 
     // The kernels' instruction set, Best unless a test asks for another.
-    void SetInstructionSet(FastStepIsa isa) { isa_ = isa; }
+    void SetInstructionSet(FastStepIsa isa);
 
     // One generation on the set number of threads; the level goes up by 1.
     void Step();
@@ -78,7 +79,6 @@ public:
 private:
     size_t Index(int x, int y) const { return (static_cast<size_t>(y) + 1) * stride_ + static_cast<size_t>(x) + 1; }
     void PrepareRing();
-    CellLines Lines() const;
 
     int width_ = 0;
     int height_ = 0;
@@ -89,8 +89,8 @@ private:
     uint8_t* current_ = nullptr;         // first byte (the ring's corner) of this generation
     uint8_t* previous_ = nullptr;
     int32_t geometry_ = 0;
-    FastStepPlan plan_;
-    FastStepIsa isa_ = FastStepIsa::Best;
+    std::unique_ptr<FastStepPlan> plan_;
+    FastStepIsa isa_;
     int threads_ = 0;
     std::unique_ptr<WorkerPool> pool_;
 };

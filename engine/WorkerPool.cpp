@@ -1,8 +1,37 @@
 #include "engine/WorkerPool.h"
 
 #include <algorithm>
+#include <chrono>
+
+#if defined(__x86_64__)
+#include <immintrin.h>
+#endif
 
 namespace vellicor {
+
+namespace {
+
+constexpr auto kSpinTime = std::chrono::microseconds(50);
+
+// True as soon as done() holds, false when it still does not after kSpinTime.
+template <class Done>
+bool SpinUntil(Done done)
+{
+    const auto end = std::chrono::steady_clock::now() + kSpinTime;
+    for (;;) {
+        for (int i = 0; i < 64; ++i) {
+            if (done())
+                return true;
+#if defined(__x86_64__)
+            _mm_pause();
+#endif
+        }
+        if (std::chrono::steady_clock::now() >= end)
+            return done();
+    }
+}
+
+} // namespace
 
 WorkerPool::WorkerPool(int threads)
 {
@@ -17,6 +46,7 @@ WorkerPool::~WorkerPool()
     {
         std::lock_guard lock(mutex_);
         stopping_ = true;
+        job_.fetch_add(1, std::memory_order_release); // spinning workers look at the counter only
     }
     started_.notify_all();
     for (std::thread& worker : workers_)
@@ -32,37 +62,41 @@ void WorkerPool::Run(const std::function<void(int)>& part)
     {
         std::lock_guard lock(mutex_);
         part_ = &part;
-        unfinished_ = static_cast<int>(workers_.size());
-        ++job_;
+        unfinished_.store(static_cast<int>(workers_.size()), std::memory_order_relaxed);
+        job_.fetch_add(1, std::memory_order_release);
     }
     started_.notify_all();
     part(0);
-    std::unique_lock lock(mutex_);
-    finished_.wait(lock, [this] { return unfinished_ == 0; });
-    part_ = nullptr;
+    auto allFinished = [this] { return unfinished_.load(std::memory_order_acquire) == 0; };
+    if (!SpinUntil(allFinished)) {
+        std::unique_lock lock(mutex_);
+        finished_.wait(lock, allFinished);
+    }
 }
 
 void WorkerPool::Work(int index)
 {
     uint64_t done = 0;
     for (;;) {
+        auto started = [&] { return job_.load(std::memory_order_acquire) != done; };
+        if (!SpinUntil(started)) {
+            std::unique_lock lock(mutex_);
+            started_.wait(lock, started);
+        }
         const std::function<void(int)>* part = nullptr;
         {
-            std::unique_lock lock(mutex_);
-            started_.wait(lock, [&] { return stopping_ || job_ != done; });
+            std::lock_guard lock(mutex_);
             if (stopping_)
                 return;
-            done = job_;
+            done = job_.load(std::memory_order_relaxed);
             part = part_;
         }
         (*part)(index);
-        bool last = false;
-        {
+        if (unfinished_.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+            // Under the mutex, so that Run cannot miss it between its test and its wait.
             std::lock_guard lock(mutex_);
-            last = --unfinished_ == 0;
-        }
-        if (last)
             finished_.notify_one();
+        }
     }
 }
 
