@@ -34,7 +34,7 @@ private:
 
 int ClampStates(int n) { return std::clamp(n, kMinExploreStates, kMaxExploreStates); }
 
-// One of kKeepCellTarget, 0 .. n - 1.
+// One of kKeepCell, 0 .. n - 1.
 int DrawTarget(Draw& draw, int n) { return draw.Below(n + 1) - 1; }
 
 RuleSet NewCandidate(Draw& draw, int n)
@@ -86,7 +86,7 @@ RuleSet Cross(Draw& draw, const RuleSet& first, const RuleSet& second)
 SumTargets TargetsOf(const RuleSet& numAuto)
 {
     SumTargets targets;
-    targets.fill(kKeepCellTarget);
+    targets.fill(kKeepCell);
     for (int s = 0; s < kStateCount; ++s) {
         const int32_t mask = std::clamp(numAuto[static_cast<size_t>(s)], 0, (1 << kSumCount) - 1);
         for (int k = 0; k < kSumCount; ++k)

@@ -15,8 +15,8 @@
 namespace vellicor {
 
 using RuleSet = std::array<int32_t, kStateCount>;
-inline constexpr int kKeepCellTarget = -1;
-// For each reduced sum, the state it gives, or kKeepCellTarget.
+inline constexpr int kKeepCell = -1;
+// For each reduced sum, the state it gives, or kKeepCell.
 using SumTargets = std::array<int, kSumCount>;
 
 inline constexpr int kMinExploreStates = 2;

@@ -142,7 +142,7 @@ TEST(CandidatesTest, NewVariationsAndCrossDrawTheTargetsTheyPromise)
     for (int slot = 0; slot < 200; ++slot) {
         ExplorePlan plan{CandidateKind::New, 42, 3, parentA, parentB};
         for (int t : TargetsOf(MakeCandidate(plan, slot, 0)))
-            EXPECT_TRUE(t >= kKeepCellTarget && t < 3);
+            EXPECT_TRUE(t >= kKeepCell && t < 3);
 
         plan.kind = CandidateKind::Variations;
         const SumTargets before = TargetsOf(parentA);
