@@ -31,10 +31,11 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
                       the first, animated and looping, .txt or .asc the last generation's cells
                       as a selection file
   --explore N         instead of one run, a contact sheet of N candidate rule sets (1 to 1024)
-                      grown from the start, dull runs replaced as in the program's rule explorer:
-                      in reading order, ceil(sqrt(N)) to a row, each the last generation at
-                      --scale with white margins of 4 pixels; --output must be a .png, and a
-                      .txt beside it gets one line per tile, its sixteen iNumAuto values
+                      grown from the start, dull runs (noise too) replaced as in the program's
+                      rule explorer: in reading order, ceil(sqrt(N)) to a row, each the last
+                      generation at --scale with white margins of 4 pixels; --output must be a
+                      .png, and a .txt beside it gets one line per tile, its sixteen iNumAuto
+                      values and its structure, 0.00 to 1.00 (below 0.10 is noise)
   --states n          the explorer's candidates use the first n states (2 to 16, default 4)
                       --generations is K, each candidate's run (default 100); --seed draws them
   --size WxH          a canvas of W x H cells (1 to 16384 a side) instead of the settings'
