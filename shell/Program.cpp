@@ -186,7 +186,7 @@ UndoState Program::CurrentUndoState() const
     for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)
         if (IsMenuItemChecked(frame_->GetMenuState(), id))
             checkedPreset = id;
-    return TakeUndoState(model_.automaton, checkedPreset);
+    return TakeUndoState(model_.automaton, model_.settings, checkedPreset);
 }
 
 void Program::Undo()
@@ -210,7 +210,8 @@ void Program::RestoreStep(std::optional<UndoState> state)
     // taking one back.
     const int32_t wMaxHor = a.wMaxHor;
     const int32_t wMaxVer = a.wMaxVer;
-    RestoreUndoState(a, *state);
+    RestoreUndoState(a, model_.settings, *state);
+    BuildStateBrushes(brushes_, model_.settings.crStateColor);
     if (a.wMaxHor != wMaxHor || a.wMaxVer != wMaxVer)
         ResetRandomCounts(model_.content, a);
     ComputeCellSize(model_.cells, a);

@@ -1,11 +1,25 @@
 #include "shell/UndoHistory.h"
 
+#include "shell/settings/Settings.h"
+
 #include <cstring>
 #include <tuple>
 #include <utility>
 
 namespace vellicor {
 namespace {
+
+void Append(std::vector<uint8_t>& to, const void* from, std::size_t size)
+{
+    const auto* bytes = static_cast<const uint8_t*>(from);
+    to.insert(to.end(), bytes, bytes + size);
+}
+
+void Take(const uint8_t*& from, void* to, std::size_t size)
+{
+    std::memcpy(to, from, size);
+    from += size;
+}
 
 // Every member a step gives back besides the cells, the size first: the cells are read back by
 // the size. The tile pitches and counts are not among them: they follow from the size and from
@@ -15,7 +29,32 @@ constexpr auto kStepMembers = std::make_tuple(
     &Automaton::fCellTotal, &Automaton::iGeometryMode, &Automaton::iNumAuto, &Automaton::iRules,
     &Automaton::iNeighbours, &Automaton::bHomogeneousMode, &Automaton::iModuloMode, &Automaton::iModuloDefault,
     &Automaton::iModuloRules, &Automaton::iModuloNeighbours, &Automaton::iModuloStates, &Automaton::iTileCol,
-    &Automaton::iTileRow, &Automaton::iTileX, &Automaton::iTileY);
+    &Automaton::iTileRow, &Automaton::iTileX, &Automaton::iTileY, &Automaton::iStep);
+
+// What the picture looks like beyond the automaton: the colour components as stored together with
+// the palette itself (the Colors dialog changes the palette alone, and a file's components may
+// carry high bytes the palette drops), and the geometry marked in Preferences, which must agree
+// with the applied one a step gives back.
+constexpr auto kPictureMembers = std::make_tuple(&Settings::byRColor, &Settings::byGColor, &Settings::byBColor,
+                                                 &Settings::crStateColor, &Settings::bPlane);
+
+template <typename Object, typename Members>
+constexpr std::size_t MembersSize(const Members& members)
+{
+    return std::apply([](auto... member) { return (sizeof(std::declval<const Object&>().*member) + ...); }, members);
+}
+
+template <typename Object, typename Members>
+void AppendMembers(std::vector<uint8_t>& to, const Object& from, const Members& members)
+{
+    std::apply([&](auto... member) { (Append(to, &(from.*member), sizeof(from.*member)), ...); }, members);
+}
+
+template <typename Object, typename Members>
+void TakeMembers(const uint8_t*& from, Object& to, const Members& members)
+{
+    std::apply([&](auto... member) { (Take(from, &(to.*member), sizeof(to.*member)), ...); }, members);
+}
 
 // Columns 0..wMaxHor, rows 0..wMaxVer of each array, by the clamped dimensions the engine's loops
 // take, so that a settings file's size cannot make a copy reach outside the storage.
@@ -30,30 +69,23 @@ void ForEachColumn(const Automaton& a, Copy&& copy)
 
 } // namespace
 
-UndoState TakeUndoState(const Automaton& a, int32_t iCheckedPreset)
+UndoState TakeUndoState(const Automaton& a, const Settings& settings, int32_t iCheckedPreset)
 {
     UndoState s{{}, iCheckedPreset};
-    auto sizes = [](auto... member) { return (sizeof(std::declval<const Automaton&>().*member) + ...); };
-    const std::size_t members = std::apply(sizes, kStepMembers);
+    const std::size_t members = MembersSize<Automaton>(kStepMembers) + MembersSize<Settings>(kPictureMembers);
     s.bytes.reserve(members + 2 * static_cast<std::size_t>((EffectiveMaxHor(a) + 1) * (EffectiveMaxVer(a) + 1)));
-    auto append = [&s](const void* from, std::size_t size) {
-        const auto* bytes = static_cast<const uint8_t*>(from);
-        s.bytes.insert(s.bytes.end(), bytes, bytes + size);
-    };
-    std::apply([&](auto... member) { (append(&(a.*member), sizeof(a.*member)), ...); }, kStepMembers);
-    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { append((a.*cells)[x], rows); });
+    AppendMembers(s.bytes, a, kStepMembers);
+    AppendMembers(s.bytes, settings, kPictureMembers);
+    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { Append(s.bytes, (a.*cells)[x], rows); });
     return s;
 }
 
-void RestoreUndoState(Automaton& a, const UndoState& s)
+void RestoreUndoState(Automaton& a, Settings& settings, const UndoState& s)
 {
     const uint8_t* in = s.bytes.data();
-    auto take = [&in](void* to, std::size_t size) {
-        std::memcpy(to, in, size);
-        in += size;
-    };
-    std::apply([&](auto... member) { (take(&(a.*member), sizeof(a.*member)), ...); }, kStepMembers);
-    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { take((a.*cells)[x], rows); });
+    TakeMembers(in, a, kStepMembers);
+    TakeMembers(in, settings, kPictureMembers);
+    ForEachColumn(a, [&](auto cells, int x, std::size_t rows) { Take(in, (a.*cells)[x], rows); });
     ComputeTileGeometry(a);
     // Every view shows the whole array again: an incremental paint would compare with a
     // generation that is not the one before.

@@ -1,9 +1,13 @@
 #pragma once
-// Undo and redo of the person's commands. A step is the automaton as it was before one command:
+// Undo and redo of the person's commands. A step is the picture as it was before one command:
 // what the program was running on (cells, size, counters, rules, neighbourhood, applied
-// geometry, the Multi-bitmap tile counters and position) and the Automata item that carries the
-// check mark, which names the rule set. It is not the palette, the window layout, the language,
-// the processing limits, the Multi-bitmap sheet nor anything a dialog only proposes.
+// geometry, the iteration step, the Multi-bitmap tile counters and position), how it looks (the
+// sixteen state colours, both as stored and as the palette) and the geometry marked in
+// Preferences, so that undoing an automaton file's opening takes back all it set and the marked
+// geometry never disagrees with the applied one; and the Automata item that carries the check
+// mark, which names the rule set. So the Colors dialog's OK, the Step dialog and a click on Plane
+// or Tore in Preferences are steps too. A step is not the window layout, the language, the
+// processing limits, the cell size, shape and grid, nor the Multi-bitmap sheet.
 //
 // Both cell arrays are kept over the array in use alone, columns 0..wMaxHor by rows 0..wMaxVer
 // (the ring included): nothing beyond it is ever read, and the largest array costs about 21 KB a
@@ -20,17 +24,19 @@
 
 namespace vellicor {
 
+struct Settings;
+
 struct UndoState {
-    std::vector<uint8_t> bytes; // the automaton's members of a step, then byArray and byOldArray
+    std::vector<uint8_t> bytes; // the automaton's members of a step, the picture's, then the cells
     int32_t iCheckedPreset = 0; // the Automata command with the check mark; 0 for none
 
     friend bool operator==(const UndoState&, const UndoState&) = default;
 };
 
-UndoState TakeUndoState(const Automaton& a, int32_t iCheckedPreset);
-// Puts the state back, then the tile geometry that follows from the size, and a full repaint.
-// The mark and what lies outside the automaton are the caller's.
-void RestoreUndoState(Automaton& a, const UndoState& state);
+UndoState TakeUndoState(const Automaton& a, const Settings& settings, int32_t iCheckedPreset);
+// Puts the state back, then the tile geometry that follows from the size, and asks for a full
+// repaint. The mark, the brushes built from the palette and the repaint itself are the caller's.
+void RestoreUndoState(Automaton& a, Settings& settings, const UndoState& state);
 
 class UndoHistory {
 public:

@@ -18,7 +18,8 @@ namespace {
 
 class AutomatonFilesTest : public ProgramTest {
 protected:
-    // A 7 x 5 torus whose state 1 is drawn in a colour of its own, with a cell of it on the bottom row, at (2, 5).
+    // A 7 x 5 torus whose state 1 is drawn in a colour of its own, with a cell of it on the bottom
+    // row, at (2, 5), and a step of 7.
     std::string WriteFile(const std::string& name)
     {
         Model model(0);
@@ -30,19 +31,23 @@ protected:
         model.settings.byBColor[1] = 30;
         BuildPalette(model.settings);
         model.automaton.byArray[2][5] = 1;
+        model.automaton.iStep = 7;
         const std::string path = folder.filePath(QString::fromStdString(name)).toStdString();
         EXPECT_TRUE(WriteAutomatonFile(path, model, {"Seven by five", "Sept sur cinq", "", ""}));
         return path;
     }
     void ShiftKey(Qt::Key key) { QTest::keyClick(&program->Frame(), key, Qt::ControlModifier | Qt::ShiftModifier); }
-    UndoState Now() { return TakeUndoState(A(), 0); }
+    UndoState Now() { return TakeUndoState(A(), program->GetModel().settings, 0); }
+    QColor CellColour() { return program->BitmapWindow()->View()->grab().toImage().pixelColor(12, 15); }
     void ExpectOpened()
     {
         EXPECT_EQ(8, A().wMaxHor);
         EXPECT_EQ(1, A().iGeometryMode);
         EXPECT_EQ(1, A().byArray[2][5]);
         EXPECT_EQ(1, A().byArray[2][0]) << "the torus ring is filled at once";
-        EXPECT_EQ(QColor(10, 20, 30), program->BitmapWindow()->View()->grab().toImage().pixelColor(12, 15));
+        EXPECT_EQ(7, A().iStep);
+        EXPECT_EQ(1, program->GetModel().settings.bPlane);
+        EXPECT_EQ(QColor(10, 20, 30), CellColour());
     }
 };
 
@@ -50,6 +55,8 @@ TEST_F(AutomatonFilesTest, OpensByTheKeyAsOneStepWithoutTouchingTheSettingsFile)
 {
     Start();
     const std::string path = WriteFile("seven.vellicor");
+    A().byArray[2][5] = 1;
+    const uint32_t stateOne = program->GetModel().settings.crStateColor[1];
     const UndoState before = Now();
     prompts.QueueFileAnswer(path);
     ShiftKey(Qt::Key_O);
@@ -57,7 +64,12 @@ TEST_F(AutomatonFilesTest, OpensByTheKeyAsOneStepWithoutTouchingTheSettingsFile)
     EXPECT_FALSE(std::filesystem::exists(SettingsPath()));
     EXPECT_EQ("Seven by five", program->Files().Picture().title);
     Key(Qt::Key_Z);
-    EXPECT_TRUE(before == Now());
+    EXPECT_TRUE(before == Now()) << "the cells, rules, colours, step and marked geometry all come back";
+    const QColor old(stateOne & 0xFF, stateOne >> 8 & 0xFF, stateOne >> 16 & 0xFF);
+    EXPECT_EQ(old, CellColour());
+    EXPECT_EQ(old, program->Brushes().hStateBrush[1].color());
+    Key(Qt::Key_Y);
+    ExpectOpened();
     EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
 }
 

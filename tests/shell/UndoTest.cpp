@@ -24,17 +24,21 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
     Start();
     // The automaton's bytes, with the cells beyond the array in use blanked and without what a
     // step leaves alone (the paint flag, the processing limits, the statistics, which come last),
-    // so that a member added to it is compared at once; whether the Random counts fit the array;
-    // the Automata check marks.
+    // so that a member added to it is compared at once; the colours and the marked geometry;
+    // whether the Random counts fit the array; the Automata check marks.
     auto state = [&] {
         auto a = std::make_unique<Automaton>(A());
         for (CellArray* cells : {&a->byArray, &a->byOldArray})
             for (int x = 0; x <= kArrayDim; ++x)
                 for (int y = 0; y < kColumnStride; ++y)
                     (*cells)[x][y] *= x <= EffectiveMaxHor(*a) && y <= EffectiveMaxVer(*a);
-        a->bIncrementalPaint = a->iIterLimit = a->iIterIncrement = a->iStep = a->iContinuousDelay = 0;
-        a->iContinuousUntil = 0;
+        a->bIncrementalPaint = a->iIterLimit = a->iIterIncrement = a->iContinuousDelay = a->iContinuousUntil = 0;
         std::string bytes(reinterpret_cast<const char*>(a.get()), offsetof(Automaton, fStateCount));
+        const Settings& s = program->GetModel().settings;
+        for (const int32_t* components : {s.byRColor, s.byGColor, s.byBColor})
+            bytes.append(reinterpret_cast<const char*>(components), sizeof s.byRColor);
+        bytes.append(reinterpret_cast<const char*>(s.crStateColor), sizeof s.crStateColor);
+        bytes += s.bPlane == 0 ? 'p' : 't';
         const int32_t* counts = program->GetModel().content.iRandomCount;
         bytes += std::accumulate(counts, counts + kStateCount, 0) == (a->wMaxHor - 1) * (a->wMaxVer - 1) ? 'r' : '!';
         for (int id = kFirstPreset; id <= kLastPreset; ++id)
@@ -72,7 +76,7 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
     // What a row names, what it sets up first (the selection, the answers: no step), the command.
     const std::vector<std::tuple<const char*, Action, Action>> rows = {
         {"right click", {}, mouse(3, 3, 3, 3, Qt::RightButton)},
-        {"margin click", dialog(kStep, DialogAnswer().Type(203, "3").Click(kIdOk)), mouse(0, 0, 0, 0)},
+        {"margin click", [&] { A().iStep = 3; }, mouse(0, 0, 0, 0)},
         {"Next at the limit, Retry", [&] { A().iIterLimit = A().iLevel + 1, prompts.QueueMessageAnswer(kIdRetry); },
          key(Qt::Key_N)},
         {"Level", {}, dialog(kLevel, DialogAnswer().Type(202, "12").Click(kIdOk))},
@@ -98,6 +102,8 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
         {"the neighbourhood's buttons, then Cancel", {},
          dialog(kNeighbourhood, DialogAnswer().Click(kOneDimensional).Click(kFirstModulo + 2).Click(kIdCancel))},
         {"Preferences", {}, dialog(kPreferences, DialogAnswer().Click(preferences_dialog::kTorus).Click(kIdOk))},
+        {"Step", {}, dialog(kStep, DialogAnswer().Type(203, "5").Click(kIdOk))},
+        {"Colors", {}, dialog(kColors, DialogAnswer().Click(531).Scroll(500, ScrollCode::ThumbTrack, 77).Click(kIdOk))},
         {"Continuous, stopped by a Ctrl+Z that undoes nothing", [&] { QTimer::singleShot(0, key(Qt::Key_Z)); },
          id(kContinuous)},
         {"Continuous until", {}, dialog(kContinuousUntil, DialogAnswer().Type(101, "40").Click(kIdOk))},
@@ -143,15 +149,17 @@ TEST(UndoHistory, KeepsWithinItsBudgetByDroppingTheOldestSteps)
 {
     auto a = std::make_unique<Automaton>();
     a->wMaxHor = a->wMaxVer = kMaxDimension;
-    const std::size_t largest = sizeof(UndoState) + TakeUndoState(*a, 0).bytes.capacity();
+    Settings settings(0);
+    auto take = [&] { return TakeUndoState(*a, settings, 0); };
+    const std::size_t largest = sizeof(UndoState) + take().bytes.capacity();
     EXPECT_GT(UndoHistory::kDefaultBudget / largest, 1000u) << "more than a thousand steps at the largest array";
     UndoHistory history(3 * largest);
     for (a->iLevel = 1; a->iLevel <= 5; ++a->iLevel)
-        history.Record(TakeUndoState(*a, 0));
+        history.Record(take());
     EXPECT_LE(history.Bytes(), 3 * largest);
     std::vector<int32_t> levels;
-    for (std::optional<UndoState> step; (step = history.Undo(TakeUndoState(*a, 0)));)
-        RestoreUndoState(*a, *step), levels.push_back(a->iLevel);
+    for (std::optional<UndoState> step; (step = history.Undo(take()));)
+        RestoreUndoState(*a, settings, *step), levels.push_back(a->iLevel);
     EXPECT_EQ((std::vector<int32_t>{5, 4, 3}), levels);
 }
 
