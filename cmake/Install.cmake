@@ -1,24 +1,30 @@
-# What `cmake --install` puts where: the two editions and the headless renderer, a desktop entry
-# and AppStream metadata for each edition, the program's icon in the desktop's hicolor theme at
-# every size the icon tool draws, the manual pages, the copyright and the changelog. Included last
-# from the top-level file, so that every target it installs (vellicor-render among them, from its
-# own folder) already exists.
+# What `cmake --install` puts where: the two editions and the headless renderer, the collection of
+# automaton files and their MIME type, a desktop entry and AppStream metadata for each edition,
+# the program's icon in the desktop's hicolor theme at every size the icon tool draws, the manual
+# pages, the copyright and the changelog. Included last from the top-level file, so that every
+# target it installs (vellicor-render among them, from its own folder) already exists.
 include(GNUInstallDirs)
 
 set(desktopSource ${PROJECT_SOURCE_DIR}/desktop)
 set(docDir ${CMAKE_INSTALL_DATAROOTDIR}/doc/vellicor)
 
 install(TARGETS vellicor quorrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-set(manualPages vellicor.1 quorrel.1)
+set(manualPages vellicor.1 quorrel.1 vellicor.5)
 if(TARGET vellicor-render)
     install(TARGETS vellicor-render RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
     list(APPEND manualPages vellicor-render.1)
 endif()
 
+install(FILES ${VELLICOR_COLLECTION_FILES} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/vellicor/collection)
+
 foreach(id IN ITEMS ${VELLICOR_DESKTOP_ID} ${QUORREL_DESKTOP_ID})
     install(FILES ${desktopSource}/${id}.desktop DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
     install(FILES ${desktopSource}/${id}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/metainfo)
 endforeach()
+# application/x-vellicor, which both desktop entries open; the package's trigger of
+# shared-mime-info (or update-mime-database after a plain install) brings it into the database.
+install(FILES ${desktopSource}/vellicor-mime.xml DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages
+        RENAME vellicor.xml)
 
 # Both editions show the same icon, under the picture edition's name. Each size is its own
 # drawing (resources/icons/README.md); ICON_0 itself is the 32-pixel one.
@@ -48,7 +54,8 @@ foreach(file IN LISTS manualPages ITEMS changelog)
     if(file STREQUAL "changelog")
         install(FILES ${output} DESTINATION ${docDir})
     else()
-        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+        string(REGEX REPLACE ".*\\.([0-9])$" "\\1" section ${file})
+        install(FILES ${output} DESTINATION ${CMAKE_INSTALL_MANDIR}/man${section})
     endif()
 endforeach()
 add_custom_target(compressed_documents ALL DEPENDS ${compressed})

@@ -111,15 +111,21 @@ public:
             StoreField();
     }
 
-    LoadResult Result() const { return {true, dataError_, outsideArray_}; }
+    LoadResult Result() const { return result_; }
 
 private:
     void StoreField()
     {
-        if (digits_ > kMaxFieldDigits || value_ >= kStateCount)
-            dataError_ = true;
-        else if (!writes_.Add(pointX_ + column_, pointY_ + row_, static_cast<uint8_t>(value_)))
-            outsideArray_ = true;
+        if (digits_ > kMaxFieldDigits || value_ >= kStateCount) {
+            if (!result_.bDataError)
+                result_.iFirstDataErrorRow = row_;
+            result_.bDataError = true;
+        } else if (!writes_.Add(pointX_ + column_, pointY_ + row_, static_cast<uint8_t>(value_)) &&
+                   !result_.bOutsideArray) {
+            result_.bOutsideArray = true;
+            result_.iFirstOutsideRow = row_;
+            result_.iFirstOutsideColumn = column_;
+        }
         value_ = 0;
         digits_ = 0;
     }
@@ -131,8 +137,7 @@ private:
     int64_t row_ = 0;
     int32_t value_ = 0;
     int64_t digits_ = 0;
-    bool dataError_ = false;
-    bool outsideArray_ = false;
+    LoadResult result_{true};
 };
 
 LoadResult Commit(Automaton& a, Selection& s, const ArrayWrites& writes, const FieldReader<ArrayWrites>& reader)

@@ -1,22 +1,21 @@
 #pragma once
 // A gallery's worth of candidates run in parallel, off the caller's thread.
 //
-// Slots are numbered in reading order and taken by a few worker threads in that order; each
-// slot's result goes to the sink as soon as it is known, on the worker's thread (a window posts
-// it on to its own). A slot whose candidate is dull tries the next attempt, up to
-// kExploreAttempts; when every attempt was dull the slot still shows a picture rather than a hole
-// or an endless search: the noise with the most structure, marked noise, or when none was noise
-// the attempt that stayed alive longest, marked dull, run to the end.
+// Slots are numbered in reading order and taken by a few worker threads in that order
+// (explore/SlotWorkers.h); each slot's result goes to the sink as soon as it is known, on the
+// worker's thread (a window posts it on to its own). A slot whose candidate is dull tries the
+// next attempt, up to kExploreAttempts; when every attempt was dull the slot still shows a picture
+// rather than a hole or an endless search: the noise with the most structure, marked noise, or
+// when none was noise the attempt that stayed alive longest, marked dull, run to the end.
 //
 // The start is shared read-only by the workers; each run copies it. Cancel (and the destructor)
 // stops every run within one generation and returns only when no worker is left.
 
 #include "explore/CandidateRun.h"
+#include "explore/SlotWorkers.h"
 
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 #include <vector>
 
 namespace vellicor {
@@ -52,31 +51,24 @@ public:
     Exploration& operator=(const Exploration&) = delete;
 
     // Runs the slots up to slotCount (those already asked for are not run again).
-    void Extend(int slotCount);
+    void Extend(int slotCount) { workers_.Extend(slotCount); }
     // Returns when every slot asked for has gone to the sink.
-    void Wait();
+    void Wait() { workers_.Wait(); }
     // Stops the runs; when it returns no worker is left and the sink is not called again.
-    void Cancel();
+    void Cancel() { workers_.Cancel(); }
 
-    int ActiveWorkers() const;
+    int ActiveWorkers() const { return workers_.ActiveWorkers(); }
     const ExplorePlan& Plan() const { return plan_; }
     int32_t Generations() const { return generations_; }
 
 private:
-    void Work();
-    bool RunSlot(int slot); // false when cancelled
+    bool RunSlot(int slot, const std::atomic<bool>& cancel); // false when cancelled
 
     const std::shared_ptr<const Automaton> start_;
     const ExplorePlan plan_;
     const int32_t generations_;
     const Sink sink_;
-    const int maxThreads_;
-    std::atomic<bool> cancel_{false};
-    mutable std::mutex mutex_;
-    int nextSlot_ = 0; // guarded by mutex_, as are the two below
-    int slotEnd_ = 0;
-    int active_ = 0;
-    std::vector<std::thread> threads_;
+    SlotWorkers workers_; // last: its workers stop before the members they read go
 };
 
 // A whole exploration on the caller's thread's behalf: slots 0 .. count - 1 in slot order.

@@ -76,7 +76,8 @@ std::optional<std::string> QtUserPrompts::ChooseFile(const FileDialogRequest& re
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     const bool save = request.kind == FileDialogRequest::Kind::Save;
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    const bool folder = request.kind == FileDialogRequest::Kind::Folder;
+    dialog.setFileMode(save ? QFileDialog::AnyFile : folder ? QFileDialog::Directory : QFileDialog::ExistingFile);
     QStringList filters;
     // With the details hidden the list shows the text before the last parentheses, which hold
     // the patterns that match.

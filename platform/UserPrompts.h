@@ -16,9 +16,10 @@
 
 namespace vellicor {
 
-// What a file dialog asks for: a file to open (it must exist) or a name to save under.
+// What a file dialog asks for: a file to open (it must exist), a name to save under, or a folder
+// (it must exist; the filters then only show which files it holds).
 struct FileDialogRequest {
-    enum class Kind { Open, Save } kind = Kind::Open;
+    enum class Kind { Open, Save, Folder } kind = Kind::Open;
     std::span<const FileFilter> filters; // the first is preselected
     std::string_view defaultExtension;   // added to a name typed without one
     std::string proposedName;            // shown at the start; empty for none

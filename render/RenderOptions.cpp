@@ -18,6 +18,8 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --settings FILE     the rules, neighbourhood, modulo, array size, palette and Array fill of a
                       settings file in the program's VLR.INI format; without it the built-in
                       defaults (never the user's own file)
+  --automaton FILE    the rules, neighbourhood, modulo, array size, palette, geometry and cells
+                      of an automaton file (.vellicor); not with --settings or --init
   --init KIND         the starting figure: null, standard (the default), random or fill
   --seed N            the seed of --init random (0 to 4294967295); without it the time
   --cells FILE        then loads a selection file as Selection / Load does
@@ -41,9 +43,11 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --size WxH          a canvas of W x H cells (1 to 16384 a side) instead of the settings'
                       array: --init null (the default) or random (each cell uniform over the
                       states 0 to n-1, --states n, default 2) and --cells at --at X,Y act on it
-  --tile              with --size: every start option acts on the settings' array as without
-                      --size, and that start is repeated across the canvas from its top-left
-  --threads N         the canvas's threads (1 to 256, default every core); the same file for any
+  --tile              with --size: every start option (or --automaton's cells) acts on the
+                      array as without --size, and that start is repeated across the canvas
+                      from its top-left corner; --automaton with --size needs it
+  --threads N         the canvas's threads (1 to 256, default every core); the file is the
+                      same for any N
   --help              this text
 
 The iteration limit of the settings does not stop the run. On bad input the renderer prints
@@ -51,9 +55,9 @@ one line on stderr, exits with a non-zero status and writes no file.
 )";
 
 // Options that take a value, and those that stand alone.
-constexpr std::string_view kValued[] = {"--settings", "--init",    "--seed",   "--cells",   "--at",
-                                        "--generations", "--scale", "--delay", "--output", "--explore",
-                                        "--states",   "--size",    "--threads"};
+constexpr std::string_view kValued[] = {"--settings", "--automaton", "--init",   "--seed",   "--cells",
+                                        "--at",       "--generations", "--scale", "--delay", "--output",
+                                        "--explore",  "--states",    "--size",   "--threads"};
 constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help", "--tile"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
@@ -135,11 +139,13 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
         target = static_cast<std::remove_reference_t<decltype(target)>>(std::get<int64_t>(parsed));
         return std::nullopt;
     };
-    if (option == "--settings" || option == "--cells" || option == "--output") {
+    if (option == "--settings" || option == "--automaton" || option == "--cells" || option == "--output") {
         if (value.empty())
             return std::string(option) + ": no file named";
-        (option == "--settings" ? options.settingsPath : option == "--cells" ? options.cellsPath : options.outputPath) =
-            value;
+        std::string* const paths[] = {&options.settingsPath, &options.automatonPath, &options.cellsPath,
+                                      &options.outputPath};
+        const std::string_view names[] = {"--settings", "--automaton", "--cells", "--output"};
+        *paths[std::find(std::begin(names), std::end(names), option) - std::begin(names)] = value;
         return std::nullopt;
     }
     if (option == "--init") {
@@ -194,6 +200,8 @@ std::optional<std::string> CheckCanvas(RenderOptions& options, const std::set<st
         return "--explore does not go with --size";
     if (options.tile)
         return std::nullopt;
+    if (seen.contains("--automaton"))
+        return "--automaton with --size needs --tile: the file's cells are the array's start";
     // Without --tile the start is made on the canvas, where only a blank or random one exists.
     if (!seen.contains("--init"))
         options.init = RenderOptions::Init::Null;
@@ -248,6 +256,10 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
     }
     if (seen.contains("--torus") && seen.contains("--plane"))
         return "--torus and --plane exclude each other";
+    for (const char* other : {"--settings", "--init"})
+        if (seen.contains("--automaton") && seen.contains(other))
+            return std::string(other) + " and --automaton exclude each other: the automaton file holds " +
+                   (other == std::string_view("--init") ? "the cells" : "the settings");
     if (options.outputPath.empty())
         return "--output FILE is required (see --help)";
     const std::optional<RenderOptions::Output> output = OutputKind(options.outputPath);

@@ -15,7 +15,8 @@ struct RenderOptions {
     enum class Init { Null, Standard, Random, Fill };
     enum class Output { Png, Gif, Text };
 
-    std::string settingsPath; // empty: the built-in defaults
+    std::string settingsPath;  // empty: the built-in defaults
+    std::string automatonPath; // an automaton file: the settings and the starting figure
     Init init = Init::Standard;
     std::optional<uint32_t> seed; // Random: nothing seeds with the time, as the program does
     std::string cellsPath;        // empty: no selection file

@@ -11,6 +11,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "shell/settings/AutomatonFile.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
 
@@ -68,6 +69,22 @@ void Initialise(Model& model, const RenderOptions& options)
         break;
     case RenderOptions::Init::Fill: InitArrayFill(a, model.content); break;
     }
+}
+
+// The automaton file as the program opens it; --torus or --plane as if the file said so.
+std::optional<std::string> LoadAutomaton(Model& model, const RenderOptions& options)
+{
+    AutomatonPicture picture;
+    if (std::optional<AutomatonFileError> error = ReadAutomatonFile(options.automatonPath, model, picture)) {
+        std::string reason = AutomatonFileErrorText(*error, 1);
+        reason.pop_back(); // the message's line end
+        return "the automaton file " + Quoted(options.automatonPath) + " is refused: " + reason;
+    }
+    if (options.torus && (model.settings.bPlane != 0) != *options.torus) {
+        model.settings.bPlane = *options.torus ? 1 : 0;
+        ParseAutomatonFile(AutomatonFileText(model, picture), model, picture);
+    }
+    return std::nullopt;
 }
 
 // Why the selection file of --cells cannot be placed on an array or canvas of the given size.
@@ -228,19 +245,23 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
     else if (std::optional<std::string> refused = LoadSettingsFile(model, options.settingsPath))
         return refused;
     ResetAutomaton(model);
-    // As the Preferences dialog's OK applies a geometry: before the figure, which wraps it.
-    if (options.torus)
-        model.settings.bPlane = *options.torus ? 1 : 0;
-    a.iGeometryMode = model.settings.bPlane;
-    ApplyGeometry(a);
-    // A canvas without --tile makes its own start; with it, the array's start is repeated.
     const bool canvas = options.width > 0;
-    if (!canvas || options.tile) {
-        Initialise(model, options);
-        if (!options.cellsPath.empty())
-            if (std::optional<std::string> refused = LoadCells(a, options))
-                return refused;
+    if (!options.automatonPath.empty()) {
+        if (std::optional<std::string> refused = LoadAutomaton(model, options))
+            return refused;
+    } else {
+        // As the Preferences dialog's OK applies a geometry: before the figure, which wraps it.
+        if (options.torus)
+            model.settings.bPlane = *options.torus ? 1 : 0;
+        a.iGeometryMode = model.settings.bPlane;
+        ApplyGeometry(a);
+        // A canvas without --tile makes its own start; with it, the array's start is repeated.
+        if (!canvas || options.tile)
+            Initialise(model, options);
     }
+    if ((!canvas || options.tile) && !options.cellsPath.empty())
+        if (std::optional<std::string> refused = LoadCells(a, options))
+            return refused;
     if (!canvas && options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
         return "the array has no cell to draw";
     if (options.explore > 0)

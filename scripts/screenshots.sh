@@ -148,3 +148,23 @@ on_display 'wMaxHor=101\nwMaxVer=101\n' en \
      xdotool mousemove 107 8 click 1 sleep 0.5 mousemove 131 73 click 1; sleep 0.5
      xdotool key ctrl+e; sleep 3; $grow; import -window root \"$shot\"; kill \$p"
 echo "$shot"
+
+# The collection in both languages: Ctrl+Shift+L, the pointer resting on the first picture for its
+# tip; then, in English, "totem" typed in Find, the picture found chosen with the Down key and
+# opened with Enter, and Ctrl+N: the picture of its thumbnail in every view. That last one is the
+# README's screenshot of the program (docs/screenshot.png).
+for language in en fr; do
+    shot="$out/vellicor-$language-collection.png"
+    on_display '' "$language" \
+        "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+         xdotool key ctrl+shift+l; sleep 3; xdotool mousemove 818 165; sleep 2.5
+         import -window root \"$shot\"; kill \$p"
+    echo "$shot"
+done
+shot="$out/vellicor-en-collection-opened.png"
+on_display '' en \
+    "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+     xdotool key ctrl+shift+l; sleep 3; xdotool type --delay 80 totem; sleep 0.5
+     xdotool key Down Return; sleep 1; xdotool key ctrl+n; sleep 1; xdotool mousemove 1000 750
+     sleep 0.5; import -window root \"$shot\"; kill \$p"
+echo "$shot"

@@ -2,6 +2,7 @@
 
 #include "platform/ProgramIcon.h"
 #include "platform/QtUserPrompts.h"
+#include "shell/AutomatonFiles.h"
 #include "shell/Program.h"
 #include "shell/settings/SettingsFile.h"
 
@@ -19,6 +20,9 @@ int RunApplication(int& argc, char** argv, int32_t quorrelEdition, const std::fu
     Program program(quorrelEdition, SettingsFilePathFromEnvironment(), prompts);
     prompts.SetOwner(&program.Frame());
     program.Show();
+    // "vellicor FILE": the file opens once the window is there, so that a refusal has its owner;
+    // a bad or missing file leaves the program as it starts without one.
+    program.Files().OpenArguments(QApplication::arguments());
     if (shown)
         shown(program.Frame());
     return QApplication::exec();

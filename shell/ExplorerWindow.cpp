@@ -1,5 +1,6 @@
 #include "shell/ExplorerWindow.h"
 
+#include "platform/QtText.h"
 #include "resources/ExplorerTexts.h"
 #include "views/GalleryView.h"
 
@@ -18,11 +19,6 @@ constexpr int kDefaultGenerations = 100;
 constexpr int kMaxGenerations = 100000;
 constexpr int kMaxShownSeed = 999999; // a fresh seed is short enough to note down
 
-QString Text(const BilingualText& text, int32_t iLanguage)
-{
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
-}
 
 QSpinBox* SpinBox(const char* name, int minimum, int maximum, int value)
 {
@@ -174,9 +170,9 @@ void ExplorerWindow::UpdateControls()
     adoptPicture_->setEnabled(chosen);
     cross_->setEnabled(gallery_->Selected().size() == 2);
     const int32_t iLanguage = model_.settings.iLanguage;
-    QString status = Text(kExplorerProgress, iLanguage).arg(gallery_->ReadyCount()).arg(gallery_->SlotCount()).arg(leftOut_);
+    QString status = QtText(kExplorerProgress, iLanguage).arg(gallery_->ReadyCount()).arg(gallery_->SlotCount()).arg(leftOut_);
     if (MostlyNoise())
-        status += QLatin1Char('\n') + Text(kExplorerMostlyNoise, iLanguage);
+        status += QLatin1Char('\n') + QtText(kExplorerMostlyNoise, iLanguage);
     status_->setText(status);
 }
 
@@ -198,14 +194,14 @@ bool ExplorerWindow::MostlyNoise() const
 void ExplorerWindow::Retranslate()
 {
     const int32_t iLanguage = model_.settings.iLanguage;
-    new_->setText(Text(kExplorerNew, iLanguage));
-    variations_->setText(Text(kExplorerVariations, iLanguage));
-    cross_->setText(Text(kExplorerCross, iLanguage));
-    adopt_->setText(Text(kExplorerAdopt, iLanguage));
-    adoptPicture_->setText(Text(kExplorerAdoptWithPicture, iLanguage));
-    statesLabel_->setText(Text(kExplorerStates, iLanguage));
-    seedLabel_->setText(Text(kExplorerSeed, iLanguage));
-    generationsLabel_->setText(Text(kExplorerGenerations, iLanguage));
+    new_->setText(QtText(kExplorerNew, iLanguage));
+    variations_->setText(QtText(kExplorerVariations, iLanguage));
+    cross_->setText(QtText(kExplorerCross, iLanguage));
+    adopt_->setText(QtText(kExplorerAdopt, iLanguage));
+    adoptPicture_->setText(QtText(kExplorerAdoptWithPicture, iLanguage));
+    statesLabel_->setText(QtText(kExplorerStates, iLanguage));
+    seedLabel_->setText(QtText(kExplorerSeed, iLanguage));
+    generationsLabel_->setText(QtText(kExplorerGenerations, iLanguage));
     gallery_->setToolTip({}); // the gallery gives its own tips, in the language of the moment
     gallery_->update();
     UpdateControls();

@@ -14,6 +14,8 @@
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/ArrayDialogs.h"
 #include "shell/AutomatonDialogs.h"
+#include "shell/AutomatonFiles.h"
+#include "shell/Collection.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "shell/Explorer.h"
@@ -78,9 +80,17 @@ void Program::CreateMainWindow()
         RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
-    const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
-    windows_->SetIconBarMenu(explorerItem);
-    pictures_->SetInfoMenuItems(explorerItem);
+    files_ = std::make_unique<AutomatonFiles>(*this, model_, prompts_, *frame_);
+    collection_ = std::make_unique<Collection>(model_, prompts_, *frame_,
+                                               [this](const std::string& path) { files_->OpenFile(path); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L), [this] { collection_->Open(); });
+    const MenuFiller programItems = [this](QMenu& menu) {
+        explorer_->AppendAction(menu);
+        collection_->AppendAction(menu);
+        files_->AppendActions(menu);
+    };
+    windows_->SetIconBarMenu(programItems);
+    pictures_->SetInfoMenuItems(programItems);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -224,6 +234,7 @@ bool Program::RunFileCommand(int command)
         LoadSettings(model_, settingsPath_);
         ResetAutomaton(model_);
         InitStandard(model_.automaton);
+        files_->ForgetPicture(); // the picture of the file opened last is gone
         frame_->InvalidateClient();
         return true;
     case command::kSaveSettings: SaveSettingsFile(); return true;
@@ -371,9 +382,19 @@ void Program::ChooseLanguage(int command)
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
     explorer_->Retranslate();
+    collection_->Retranslate();
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }
+
+void Program::ShowNewAutomaton()
+{
+    BuildStateBrushes(brushes_, model_.settings.crStateColor);
+    for (const AutomatonPreset& preset : AutomatonPresets())
+        frame_->CheckMenuItem(preset.command, std::equal(preset.numAuto.begin(), preset.numAuto.end(),
+                                                         std::begin(model_.automaton.iNumAuto)));
+    frame_->InvalidateClient();
+}
 
 void Program::AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture)
 {

@@ -27,6 +27,8 @@
 
 namespace vellicor {
 
+class AutomatonFiles;
+class Collection;
 class Explorer;
 class HelpViewer;
 class PictureCommands;
@@ -55,6 +57,11 @@ public:
     // Nothing while a command runs (a continuous run, a dialog of a command).
     void Undo();
     void Redo();
+    // A command is running (a continuous run, a dialog of a command): nothing else may start.
+    bool Busy() const { return commandDepth_ > 0; }
+    // After the model took an automaton file: the brushes follow its palette, the Automata mark
+    // its rules (no mark when they are no preset's), and every view repaints.
+    void ShowNewAutomaton();
 
     MainFrame& Frame() { return *frame_; }
     Model& GetModel() { return model_; }
@@ -70,6 +77,8 @@ public:
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
     PictureCommands& Pictures() { return *pictures_; }
     Explorer& GetExplorer() { return *explorer_; }
+    Collection& GetCollection() { return *collection_; }
+    AutomatonFiles& Files() { return *files_; }
 
 private:
     void CreateMainWindow();
@@ -107,6 +116,8 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
+    std::unique_ptr<AutomatonFiles> files_;
+    std::unique_ptr<Collection> collection_; // opens through files_
     UndoHistory undoHistory_;
     int32_t commandDepth_ = 0; // commands running, nested ones included
 };

@@ -1,13 +1,16 @@
 #include "views/GalleryView.h"
 
 #include "engine/Rules.h"
+#include "platform/QtText.h"
 #include "resources/ExplorerTexts.h"
 #include "views/ArrayImage.h"
 
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScrollArea>
 #include <QToolTip>
 
 #include <algorithm>
@@ -23,24 +26,19 @@ const QColor kGround(0xC0, 0xC0, 0xC0);
 const QColor kPending(0xB0, 0xB0, 0xB0);
 const QColor kSelection(0x20, 0x50, 0xC0);
 
-QString Text(const BilingualText& text, int32_t iLanguage)
-{
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
-}
-
 QString Name(const RuleSet& rules) { return QString::fromStdString(RuleSetName(rules)); }
 
 } // namespace
 
 GalleryView::GalleryView(const uint32_t* crStateColor, const int32_t& iLanguage, QWidget* parent)
-    : QWidget(parent), crStateColor_(crStateColor), iLanguage_(iLanguage)
+    : QWidget(parent), crStateColor_(crStateColor), iLanguage_(iLanguage), hint_(&kExplorerGalleryTip)
 {
     setObjectName(QStringLiteral("Gallery"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     QFont small = font();
     small.setPointSizeF(std::max(6.0, small.pointSizeF() - 1.0));
     setFont(small);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(kGalleryMinSide * (32 + kGap) + kGap, kGalleryMinSide * (32 + kGap + fontMetrics().height()) + kGap);
     Reset(pictureColumns_, pictureRows_);
 }
@@ -49,10 +47,16 @@ void GalleryView::Reset(int pictureColumns, int pictureRows)
 {
     pictureColumns_ = std::max(pictureColumns, 1);
     pictureRows_ = std::max(pictureRows, 1);
-    slots_.assign(static_cast<size_t>(kGalleryMaxSide * kGalleryMaxSide), GallerySlot{});
+    slots_.assign(static_cast<size_t>(std::max(kGalleryMaxSide * kGalleryMaxSide, placeCount_)), GallerySlot{});
     selected_.clear();
     Layout();
     update();
+}
+
+void GalleryView::SetPlaceCount(int count)
+{
+    placeCount_ = std::max(count, 0);
+    Reset(pictureColumns_, pictureRows_);
 }
 
 void GalleryView::SetResult(int slot, const RuleSet& rules, SlotMark mark, std::shared_ptr<const Automaton> last)
@@ -61,7 +65,19 @@ void GalleryView::SetResult(int slot, const RuleSet& rules, SlotMark mark, std::
         return;
     FollowPalette();
     QImage picture = last ? RenderArrayImage(*last, crStateColor_) : QImage();
-    slots_[static_cast<size_t>(slot)] = {true, rules, mark, std::move(last), std::move(picture)};
+    slots_[static_cast<size_t>(slot)] = {true, rules, mark, std::move(last), std::move(picture), Name(rules), {}, {}};
+    if (slot < SlotCount())
+        update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
+}
+
+void GalleryView::SetPicture(int slot, QString caption, QString tip, std::shared_ptr<const Automaton> last,
+                             const GalleryPalette& palette)
+{
+    if (slot < 0 || slot >= static_cast<int>(slots_.size()))
+        return;
+    QImage picture = last ? RenderArrayImage(*last, palette.data()) : QImage();
+    slots_[static_cast<size_t>(slot)] = {true,          RuleSet{},       SlotMark::None,          std::move(last),
+                                         std::move(picture), std::move(caption), std::move(tip), palette};
     if (slot < SlotCount())
         update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
 }
@@ -86,17 +102,25 @@ void GalleryView::FollowPalette()
         return;
     std::copy(crStateColor_, crStateColor_ + kStateCount, palette_.begin());
     for (GallerySlot& s : slots_)
-        if (s.last)
+        if (s.last && !s.palette)
             s.picture = RenderArrayImage(*s.last, crStateColor_);
 }
 
 void GalleryView::Layout()
 {
     const int textHeight = fontMetrics().height();
+    const int placeHeight = kPlaceSide + kGap + kNameGap + textHeight;
     auto fit = [](int room, int need) { return std::clamp(room / need, kGalleryMinSide, kGalleryMaxSide); };
-    const int columns = fit(width() - kGap, kPlaceSide + kGap);
-    const int rows = fit(height() - kGap, kPlaceSide + kGap + kNameGap + textHeight);
-    cell_ = QSize((width() - kGap) / columns, (height() - kGap) / rows);
+    int columns = fit(width() - kGap, kPlaceSide + kGap);
+    int rows = fit(height() - kGap, placeHeight);
+    if (placeCount_ >= 0) {
+        columns = std::max((width() - kGap) / (kPlaceSide + kGap), 1);
+        rows = (placeCount_ + columns - 1) / columns;
+        const int needed = rows * placeHeight + kGap;
+        if (minimumHeight() != needed)
+            setMinimumHeight(needed); // a scroll area around the gallery makes room for every row
+    }
+    cell_ = QSize((width() - kGap) / columns, placeCount_ >= 0 ? placeHeight : (height() - kGap) / rows);
     // Whole pixels per cell while the array fits, so that cells stay crisp; a larger array is
     // shrunk to fit, keeping its proportions.
     const QSize room(std::max(cell_.width() - kGap, 1), std::max(cell_.height() - kGap - kNameGap - textHeight, 1));
@@ -109,7 +133,8 @@ void GalleryView::Layout()
     // pictures that cannot grow by a whole factor leave an even margin, not wide gaps.
     const QSize compact(picture_.width() + 2 * kGap, picture_.height() + kGap + kNameGap + textHeight);
     cell_ = cell_.boundedTo(compact);
-    origin_ = QPoint((width() - columns * cell_.width()) / 2, (height() - rows * cell_.height() + kGap) / 2);
+    origin_ = QPoint((width() - columns * cell_.width()) / 2,
+                     placeCount_ >= 0 ? kGap : (height() - rows * cell_.height() + kGap) / 2);
     const bool changed = columns * rows != columns_ * rows_;
     columns_ = columns;
     rows_ = rows;
@@ -157,10 +182,12 @@ void GalleryView::paintEvent(QPaintEvent* event)
             continue;
         }
         const QImage& picture = Picture(slot);
-        // Cells stay crisp when enlarged; a picture larger than its place is smoothed down.
-        const bool smaller = r.width() < picture.width();
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, smaller);
-        painter.drawImage(r, picture);
+        // Cells stay crisp when enlarged; a picture larger than its place is smoothed down. A
+        // picture of other proportions than the place's keeps its own, in the middle.
+        QRect target(QPoint(0, 0), picture.size().scaled(r.size(), Qt::KeepAspectRatio));
+        target.moveCenter(r.center());
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, r.width() < picture.width());
+        painter.drawImage(target.size() == r.size() ? r : target, picture);
         if (std::find(selected_.begin(), selected_.end(), slot) != selected_.end()) {
             QPen pen(kSelection, 2);
             pen.setStyle(slot == Current() ? Qt::SolidLine : Qt::DashLine);
@@ -169,9 +196,9 @@ void GalleryView::paintEvent(QPaintEvent* event)
             painter.drawRect(r.adjusted(-2, -2, 2, 2));
         }
         const bool marked = s.mark != SlotMark::None;
-        QString name = Name(s.rules);
+        QString name = s.caption;
         if (marked)
-            name = Text(s.mark == SlotMark::Noise ? kExplorerNoiseMark : kExplorerDullMark, iLanguage_) +
+            name = QtText(s.mark == SlotMark::Noise ? kExplorerNoiseMark : kExplorerDullMark, iLanguage_) +
                    QStringLiteral(": ") + name;
         const QRect line(r.left() - kGap / 2, r.bottom() + kNameGap, r.width() + kGap, textHeight);
         painter.setFont(marked ? dullFont : font());
@@ -206,17 +233,48 @@ void GalleryView::mousePressEvent(QMouseEvent* event)
         onSelection_();
 }
 
+void GalleryView::Choose(int slot)
+{
+    selected_ = {slot};
+    update();
+    // In a scroll area, the chosen place scrolls into view.
+    const QRect place = SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height());
+    if (QWidget* viewport = parentWidget())
+        if (auto* area = qobject_cast<QScrollArea*>(viewport->parentWidget()))
+            area->ensureVisible(place.center().x(), place.center().y(), place.width() / 2, place.height() / 2);
+    if (onSelection_)
+        onSelection_();
+}
+
 void GalleryView::mouseDoubleClickEvent(QMouseEvent* event)
 {
     const int slot = event->button() == Qt::LeftButton ? SlotAt(event->position().toPoint()) : -1;
     if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready)
         return;
-    selected_ = {slot};
-    update();
-    if (onSelection_)
-        onSelection_();
+    Choose(slot);
     if (onActivate_)
         onActivate_(slot);
+}
+
+void GalleryView::keyPressEvent(QKeyEvent* event)
+{
+    const int current = Current();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (current >= 0 && slots_[static_cast<size_t>(current)].ready && onActivate_)
+            onActivate_(current);
+        return;
+    }
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -columns_; break;
+    case Qt::Key_Down: step = columns_; break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    const int next = current < 0 ? 0 : current + step;
+    if (next >= 0 && next < SlotCount() && slots_[static_cast<size_t>(next)].ready)
+        Choose(next);
 }
 
 bool GalleryView::event(QEvent* event)
@@ -226,13 +284,13 @@ bool GalleryView::event(QEvent* event)
     auto* help = static_cast<QHelpEvent*>(event);
     const int slot = SlotAt(help->pos());
     if (slot < 0 || !slots_[static_cast<size_t>(slot)].ready) {
-        QToolTip::showText(help->globalPos(), Text(kExplorerGalleryTip, iLanguage_), this);
+        QToolTip::showText(help->globalPos(), QtText(*hint_, iLanguage_), this);
         return true;
     }
     const GallerySlot& s = slots_[static_cast<size_t>(slot)];
-    QString tip = Name(s.rules);
+    QString tip = s.tip.isEmpty() ? s.caption : s.tip;
     if (s.mark != SlotMark::None)
-        tip += QLatin1Char('\n') + Text(kExplorerDullTip, iLanguage_);
+        tip += QLatin1Char('\n') + QtText(kExplorerDullTip, iLanguage_);
     QToolTip::showText(help->globalPos(), tip, this);
     return true;
 }

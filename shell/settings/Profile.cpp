@@ -67,6 +67,7 @@ void ProfileText::Parse()
 
     // A repeated header makes current -1, so that the lines under it are skipped.
     long current = -1;
+    long openBody = -1; // the section whose body runs until the next header
     const std::string_view all(bytes_);
     size_t pos = 0;
     while (pos < all.size()) {
@@ -86,14 +87,16 @@ void ProfileText::Parse()
         if (trimmed.empty() || trimmed.front() == ';' || trimmed.front() == '#')
             continue;
         if (trimmed.front() == '[') {
+            if (openBody >= 0)
+                sections_[static_cast<size_t>(openBody)].bodyEnd = lineBegin;
             std::string_view name = trimmed.substr(1);
             name = Trim(name.substr(0, name.find(']')));
             if (!sectionIndex_.emplace(std::string(name), sections_.size()).second) {
-                current = -1;
+                current = openBody = -1;
                 continue;
             }
-            current = static_cast<long>(sections_.size());
-            sections_.push_back(Section{std::string(name), {}, {}, {}, next, !hasLineEnd, false});
+            current = openBody = static_cast<long>(sections_.size());
+            sections_.push_back(Section{std::string(name), {}, {}, {}, next, all.size(), next, !hasLineEnd, false});
             continue;
         }
         if (current < 0)
@@ -181,7 +184,8 @@ bool ProfileText::Set(std::string_view section, std::string_view key, std::strin
     Section* s = FindSection(section);
     if (s == nullptr) {
         sectionIndex_.emplace(std::string(section), sections_.size());
-        sections_.push_back(Section{std::string(section), {}, {}, {}, bytes_.size(), false, true});
+        sections_.push_back(Section{std::string(section), {}, {}, {}, bytes_.size(), bytes_.size(), bytes_.size(),
+                                    false, true});
         s = &sections_.back();
     }
     if (Key* k = FindKey(s->keys, key)) {
@@ -258,6 +262,28 @@ std::string ProfileText::Text() const
             out += a.name + "=" + a.value + lineEnd_;
     }
     return out;
+}
+
+int ProfileText::LineAt(size_t offset) const
+{
+    return 1 + static_cast<int>(std::count(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
+}
+
+std::optional<ProfileText::Body> ProfileText::SectionBody(std::string_view section) const
+{
+    const Section* s = FindSection(section);
+    if (s == nullptr || s->isNew)
+        return std::nullopt;
+    return Body{std::string_view(bytes_).substr(s->bodyBegin, s->bodyEnd - s->bodyBegin), LineAt(s->bodyBegin)};
+}
+
+int ProfileText::LineOf(std::string_view section, std::string_view key) const
+{
+    const Section* s = FindSection(section);
+    if (s == nullptr)
+        return 0;
+    const Key* k = FindKey(s->keys, Trim(key));
+    return k != nullptr ? LineAt(k->valueBegin) : 0;
 }
 
 int32_t ParseProfileInt(std::string_view text, int32_t fallback)

@@ -41,6 +41,16 @@ public:
     // The whole file with every edit applied.
     std::string Text() const;
 
+    // The lines under a section's header up to the next header or the end, as read (edits not
+    // applied), and the number of the first of them (1-based); nothing when the section is absent.
+    struct Body {
+        std::string_view text;
+        int firstLine;
+    };
+    std::optional<Body> SectionBody(std::string_view section) const;
+    // The number (1-based) of the line that holds the key as read; 0 when it is not in the file.
+    int LineOf(std::string_view section, std::string_view key) const;
+
 private:
     // Names compare without regard to ASCII case; transparent, so lookups need no copy.
     struct NoCaseLess {
@@ -62,6 +72,8 @@ private:
         std::vector<Key> keys; // sorted without regard to case, first occurrence only
         std::vector<AddedKey> added; // in the order they were set
         std::map<std::string, size_t, NoCaseLess> addedIndex;
+        size_t bodyBegin; // the lines under the header, in bytes_
+        size_t bodyEnd;
         size_t anchor; // offset in bytes_ where added keys go
         bool anchorNeedsLineEnd; // the line before the anchor ends the file without a line end
         bool isNew;
@@ -71,6 +83,7 @@ private:
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
     std::string LineEndAfter(size_t end) const;
+    int LineAt(size_t offset) const;
 
     std::string bytes_;
     std::vector<Section> sections_; // in file order, then new ones in order of creation

@@ -8,6 +8,7 @@
 #include "content/SelectionFile.h"
 #include "explore/ContactSheet.h"
 #include "resources/ParameterDialogTemplates.h"
+#include "shell/AutomatonFiles.h"
 #include "shell/CommandIds.h"
 
 #include <QDir>
@@ -90,6 +91,33 @@ TEST_F(RendererTest, TextOutputIsTheProgramsOwnRunInThePlaneAndTheTorus)
         EXPECT_NE(previous, written) << "the figure crosses the right edge: the geometries differ";
         previous = written;
     }
+}
+
+// An automaton file gives the renderer what it gives the program: rules, size, torus, colours and
+// cells.
+TEST_F(RendererTest, AnAutomatonFileRunsAsTheProgramOpensAndRunsIt)
+{
+    const std::string file = Path("weighted.vellicor");
+    ASSERT_TRUE(WriteFileAtomically(file, std::string(kSettings) + "bPlane=1\nbyRColor[15]=1\nbyGColor[15]=2\n"
+                                                                     "byBColor[15]=3\n[Cells]\n" + kCells));
+    Start();
+    ASSERT_TRUE(program->Files().OpenFile(file));
+    prompts.QueueDialogAnswer(DialogAnswer().Type(202, "41").Click(kIdOk));
+    Command(command::kLevel);
+    Selection interior;
+    interior.iSelStartX = interior.iSelStartY = 1;
+    interior.iSelEndX = 30;
+    interior.iSelEndY = 24;
+    const Finished run = Render({"--automaton", file, "--generations", "40", "--output", Path("out.txt")});
+    ASSERT_EQ(0, run.exitCode) << run.errors;
+    std::string written;
+    ASSERT_TRUE(ReadWholeFile(Path("out.txt"), written));
+    EXPECT_EQ(SelectionFileBytes(A(), interior), written);
+
+    ASSERT_EQ(0, Render({"--automaton", file, "--output", Path("out.png")}).exitCode);
+    const QImage picture(folder.filePath("out.png"));
+    EXPECT_EQ(QSize(30, 24), picture.size());
+    EXPECT_EQ(QColor(1, 2, 3), picture.pixelColor(4, 0)); // the first row's state 15
 }
 
 // The sheet the renderer writes is the one the explorer's core composes from the same start, and
@@ -191,6 +219,8 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"unknown extension", {"--output", Path("out.bmp")}},
         {"a contact sheet that is no picture", {"--explore", "4", "--output", Path("out.gif")}},
         {"states without exploring", {"--states", "3", "--output", png}},
+        {"settings beside an automaton", {"--settings", Path("letters.ini"), "--automaton", Path("none"), "--output", png}},
+        {"a file that is no automaton", {"--automaton", Path("garbage.ini"), "--output", png}},
         {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
         {"a canvas past the limits", {"--size", "16385x2", "--output", png}},
         {"a canvas without its size", {"--size", "640", "--output", png}},

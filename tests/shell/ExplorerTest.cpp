@@ -135,16 +135,19 @@ TEST_F(ExplorerTest, TheContextMenusOpenItAndANewGalleryOrClosingItLeavesNothing
 {
     const int threadsBefore = ThreadsOfThisProcess();
     Command(556); // French: the menu item follows the language
-    // The Informations window's menu pops up and returns; the explorer's item comes last in it.
+    // The Informations window's menu pops up and returns, with the explorer's item in French.
     QWidget* info = program->InfoWindow()->View();
     QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), info->mapToGlobal(QPoint(20, 20)));
     QApplication::sendEvent(info, &click);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     ASSERT_NE(nullptr, menu);
-    const QString itemText = menu->actions().constLast()->text();
-    menu->actions().constLast()->trigger();
+    QAction* item = nullptr;
+    for (QAction* action : menu->actions())
+        if (action->text() == QString::fromUtf8(kExplorerMenuItem.french.data()))
+            item = action;
+    ASSERT_NE(nullptr, item);
+    item->trigger();
     menu->close();
-    EXPECT_EQ(QString::fromUtf8(kExplorerMenuItem.french.data()), itemText);
     ASSERT_NE(nullptr, Window());
     EXPECT_EQ(QStringLiteral("Croiser"), Control<QPushButton>("Cross")->text());
     ASSERT_TRUE(WaitForGallery());

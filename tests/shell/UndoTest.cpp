@@ -5,6 +5,7 @@
 
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/CommandIds.h"
+#include "shell/settings/AutomatonFile.h"
 #include "shell/UndoHistory.h"
 
 #include <QTimer>
@@ -56,6 +57,15 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
     auto dialog = [&](int command, DialogAnswer answer) -> Action {
         return [&, command, answer] { prompts.QueueDialogAnswer(answer), Command(command); };
     };
+    const std::string automaton = folder.filePath("torus.vellicor").toStdString();
+    {
+        Model torus(0);
+        torus.automaton.wMaxHor = torus.automaton.wMaxVer = 9;
+        torus.settings.bPlane = 1;
+        torus.automaton.iNumAuto[2] = 12;
+        torus.automaton.byArray[4][4] = 2;
+        ASSERT_TRUE(WriteAutomatonFile(automaton, torus, {}));
+    }
     const DialogAnswer fill = DialogAnswer().Type(fill_dialog::kWidth, "6").Type(fill_dialog::kHeight, "3");
     const DialogAnswer size = DialogAnswer().Type(array_dialog::kWidth, "20").Type(array_dialog::kHeight, "12");
 
@@ -91,6 +101,8 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
         {"Continuous, stopped by a Ctrl+Z that undoes nothing", [&] { QTimer::singleShot(0, key(Qt::Key_Z)); },
          id(kContinuous)},
         {"Continuous until", {}, dialog(kContinuousUntil, DialogAnswer().Type(101, "40").Click(kIdOk))},
+        {"an automaton file", [&] { prompts.QueueFileAnswer(automaton); },
+         [&] { QTest::keyClick(&program->Frame(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier); }},
         {"File / New", {}, id(kNew)},
     };
     std::string previous, before, after;
