@@ -120,8 +120,8 @@ private:
             if (!result_.bDataError)
                 result_.iFirstDataErrorRow = row_;
             result_.bDataError = true;
-        } else if (!writes_.Add(pointX_ + column_, pointY_ + row_, static_cast<uint8_t>(value_))
-                   && !result_.bOutsideArray) {
+        } else if (!writes_.Add(pointX_ + column_, pointY_ + row_, static_cast<uint8_t>(value_)) &&
+                   !result_.bOutsideArray) {
             result_.bOutsideArray = true;
             result_.iFirstOutsideRow = row_;
             result_.iFirstOutsideColumn = column_;

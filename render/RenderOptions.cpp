@@ -44,10 +44,11 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --size WxH          a canvas of W x H cells (1 to 16384 a side) instead of the settings'
                       array: --init null (the default) or random (each cell uniform over the
                       states 0 to n-1, --states n, default 2) and --cells at --at X,Y act on it
-  --tile              with --size: every start option acts on the settings' (or the automaton
-                      file's) array as without --size, and that start is repeated across the
-                      canvas from its top-left
-  --threads N         the canvas's threads (1 to 256, default every core); the same file for any
+  --tile              with --size: every start option (or --automaton's cells) acts on the
+                      array as without --size, and that start is repeated across the canvas
+                      from its top-left corner; --automaton with --size needs it
+  --threads N         the canvas's threads (1 to 256, default every core); the file is the
+                      same for any N
   --help              this text
 
 The iteration limit of the settings does not stop the run. On bad input the renderer prints
@@ -57,7 +58,7 @@ one line on stderr, exits with a non-zero status and writes no file.
 // Options that take a value, and those that stand alone.
 constexpr std::string_view kValued[] = {"--settings", "--automaton", "--init",   "--seed",   "--cells",
                                         "--at",       "--generations", "--scale", "--delay", "--output",
-                                        "--explore",  "--states",    "--size",  "--threads"};
+                                        "--explore",  "--states",    "--size",   "--threads"};
 constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help", "--tile"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
