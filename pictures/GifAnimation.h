@@ -3,6 +3,7 @@
 // finished bytes with WriteFileAtomically, so a cancelled or failed recording leaves no file.
 
 #include "engine/Automaton.h"
+#include "pictures/FrameRecorder.h"
 
 #include <QImage>
 
@@ -19,23 +20,23 @@ namespace vellicor {
 // pixels of an indexed frame with that table are taken as they are, other pixels become the
 // state of their colour (the nearest one for a colour no state has, such as the white ground of
 // an empty view), never dithered. The animation loops for ever.
-class GifAnimation {
+class GifAnimation : public FrameRecorder {
 public:
     // delayMilliseconds between frames, stored in hundredths of a second (rounded, at most
     // 655.35 s).
     GifAnimation(const uint32_t crStateColor[kStateCount], int delayMilliseconds);
-    ~GifAnimation();
+    ~GifAnimation() override;
     GifAnimation(const GifAnimation&) = delete;
     GifAnimation& operator=(const GifAnimation&) = delete;
 
     // The first frame sets the picture's size; a later frame of another size is cut or padded
     // to it from its top-left corner. False (and the animation is spoilt) for a null frame or an
     // encoding failure.
-    bool AddFrame(const QImage& frame);
+    bool AddFrame(const QImage& frame) override;
     int FrameCount() const { return frames_; }
 
     // The whole file; nothing when no frame was added or encoding failed. Ends the animation.
-    std::optional<std::string> Finish();
+    std::optional<std::string> Finish() override;
 
 private:
     bool Start(int width, int height);

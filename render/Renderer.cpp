@@ -1,8 +1,10 @@
 #include "render/Renderer.h"
 
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
 #include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "engine/CellField.h"
 #include "engine/Processing.h"
 #include "engine/Step.h"
 #include "explore/ContactSheet.h"
@@ -16,6 +18,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <variant>
 
 namespace vellicor {
 
@@ -84,25 +87,43 @@ std::optional<std::string> LoadAutomaton(Model& model, const RenderOptions& opti
     return std::nullopt;
 }
 
-std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
+// Why the selection file of --cells cannot be placed on an array or canvas of the given size.
+std::optional<std::string> CellsOutside(const RenderOptions& options, int width, int height, const char* where)
 {
-    const std::string size = std::to_string(EffectiveMaxHor(a) - 1) + " x " + std::to_string(EffectiveMaxVer(a) - 1);
-    if (options.atX > EffectiveMaxHor(a) - 1 || options.atY > EffectiveMaxVer(a) - 1)
-        return "--at: the cell " + std::to_string(options.atX) + "," + std::to_string(options.atY) +
-               " is outside the array of " + size + " cells";
-    Selection selection;
-    selection.iPointX = options.atX;
-    selection.iPointY = options.atY;
-    // Checked on a copy, so that a refused file changes nothing that could still be written.
-    Automaton loaded = a;
-    const LoadResult result = LoadSelectionFile(loaded, selection, options.cellsPath);
+    if (options.atX <= width && options.atY <= height)
+        return std::nullopt;
+    return "--at: the cell " + std::to_string(options.atX) + "," + std::to_string(options.atY) + " is outside the " +
+           where + " of " + std::to_string(width) + " x " + std::to_string(height) + " cells";
+}
+
+std::optional<std::string> CellsRefused(const RenderOptions& options, const LoadResult& result, int width, int height,
+                                        const char* where)
+{
     if (!result.bLoaded)
         return "cannot read the selection file " + Quoted(options.cellsPath);
     if (result.bDataError)
         return "the selection file " + Quoted(options.cellsPath) + " holds a state above 15 or a field of more than 7 digits";
     if (result.bOutsideArray)
         return "the selection file " + Quoted(options.cellsPath) + " placed at " + std::to_string(options.atX) + "," +
-               std::to_string(options.atY) + " reaches past the array of " + size + " cells";
+               std::to_string(options.atY) + " reaches past the " + where + " of " + std::to_string(width) + " x " +
+               std::to_string(height) + " cells";
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
+{
+    const int width = EffectiveMaxHor(a) - 1;
+    const int height = EffectiveMaxVer(a) - 1;
+    if (std::optional<std::string> refused = CellsOutside(options, width, height, "array"))
+        return refused;
+    Selection selection;
+    selection.iPointX = options.atX;
+    selection.iPointY = options.atY;
+    // Checked on a copy, so that a refused file changes nothing that could still be written.
+    Automaton loaded = a;
+    if (std::optional<std::string> refused =
+            CellsRefused(options, LoadSelectionFile(loaded, selection, options.cellsPath), width, height, "array"))
+        return refused;
     a = loaded;
     return std::nullopt;
 }
@@ -145,6 +166,74 @@ QImage Frame(const Model& model, int32_t scale)
     return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
 }
 
+// The largest picture a canvas is drawn into: a GIF's sides are 16-bit, and an indexed picture
+// past 2^31 bytes is beyond what the image library allocates.
+constexpr int64_t kMaxGifSide = 65535;
+constexpr int64_t kMaxPictureBytes = (int64_t{1} << 31) - 1;
+
+std::optional<std::string> CanvasPictureRefused(const RenderOptions& options)
+{
+    if (options.output == RenderOptions::Output::Text)
+        return std::nullopt;
+    const int64_t width = int64_t{options.width} * options.scale;
+    const int64_t height = int64_t{options.height} * options.scale;
+    const bool gif = options.output == RenderOptions::Output::Gif;
+    if ((gif && (width > kMaxGifSide || height > kMaxGifSide)) || width * height > kMaxPictureBytes)
+        return "the picture would be " + std::to_string(width) + " x " + std::to_string(height) +
+               " pixels, more than a " + (gif ? ".gif holds" : "picture can hold") + ": a smaller --scale or --size";
+    return std::nullopt;
+}
+
+// Why a canvas was not made: a type of its own, so that no output bytes are ever taken for it.
+struct Refusal {
+    std::string why;
+};
+
+// The canvas of --size: its start (the array's repeated with --tile, else blank or random, then
+// --cells), its generations on every thread asked for, and the output's bytes.
+std::variant<std::optional<std::string>, Refusal> CanvasBytes(const Model& model, const RenderOptions& options,
+                                                              const RenderProgress& progress)
+{
+    if (std::optional<std::string> refused = CanvasPictureRefused(options))
+        return Refusal{*refused};
+    if (!options.tile && !options.cellsPath.empty())
+        if (std::optional<std::string> refused = CellsOutside(options, options.width, options.height, "canvas"))
+            return Refusal{*refused};
+    CellField field(options.width, options.height);
+    field.SetRules(model.automaton);
+    field.SetThreads(options.threads);
+    if (options.tile) {
+        TileFieldFromArray(field, model.automaton);
+    } else {
+        if (options.init == RenderOptions::Init::Random)
+            FillFieldRandom(field, options.states, options.seed.value_or(static_cast<uint32_t>(std::time(nullptr))));
+        if (!options.cellsPath.empty()) {
+            const LoadResult loaded = LoadSelectionFile(field, options.atX, options.atY, options.cellsPath);
+            if (std::optional<std::string> refused =
+                    CellsRefused(options, loaded, options.width, options.height, "canvas"))
+                return Refusal{*refused};
+        }
+    }
+
+    const uint32_t* colours = model.settings.crStateColor;
+    const int64_t total = options.generations;
+    const bool gif = options.output == RenderOptions::Output::Gif;
+    GifAnimation animation(colours, options.delay);
+    bool framed = !gif || animation.AddFrame(ScaledPicture(StateImage(field, colours), options.scale));
+    for (int64_t done = 1; framed && done <= total; ++done) {
+        field.Step();
+        if (gif)
+            framed = animation.AddFrame(ScaledPicture(StateImage(field, colours), options.scale));
+        if (progress && done % kPollInterval == 0)
+            progress(done, total);
+    }
+    if (gif)
+        return animation.Finish();
+    if (options.output == RenderOptions::Output::Png)
+        return PngBytes(ScaledPicture(StateImage(field, colours), options.scale));
+    return SelectionFileBytes(field);
+}
+
 } // namespace
 
 std::optional<std::string> Render(const RenderOptions& options, const RenderProgress& progress)
@@ -156,6 +245,8 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
     else if (std::optional<std::string> refused = LoadSettingsFile(model, options.settingsPath))
         return refused;
     ResetAutomaton(model);
+    // A canvas without --tile makes its own start; with it, the array's start is repeated.
+    const bool canvas = options.width > 0;
     if (!options.automatonPath.empty()) {
         if (std::optional<std::string> refused = LoadAutomaton(model, options))
             return refused;
@@ -165,12 +256,13 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
             model.settings.bPlane = *options.torus ? 1 : 0;
         a.iGeometryMode = model.settings.bPlane;
         ApplyGeometry(a);
-        Initialise(model, options);
+        if (!canvas || options.tile)
+            Initialise(model, options);
     }
-    if (!options.cellsPath.empty())
+    if ((!canvas || options.tile) && !options.cellsPath.empty())
         if (std::optional<std::string> refused = LoadCells(a, options))
             return refused;
-    if (options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
+    if (!canvas && options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
         return "the array has no cell to draw";
     if (options.explore > 0)
         return WriteExploreSheet(model, options);
@@ -179,7 +271,12 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
     a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));
     const int64_t total = options.generations;
     std::optional<std::string> bytes;
-    if (options.output == RenderOptions::Output::Gif) {
+    if (canvas) {
+        auto made = CanvasBytes(model, options, progress);
+        if (const Refusal* refused = std::get_if<Refusal>(&made))
+            return refused->why;
+        bytes = std::get<std::optional<std::string>>(std::move(made));
+    } else if (options.output == RenderOptions::Output::Gif) {
         GifAnimation animation(model.settings.crStateColor, options.delay);
         bool framed = animation.AddFrame(Frame(model, options.scale));
         for (int64_t done = 1; framed && done <= total; ++done) {

@@ -136,7 +136,7 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
         auto* group = new QActionGroup(scales);
         for (int scale = 1; scale <= kMaxPictureScale; ++scale) {
             QAction* item = scales->addAction(QStringLiteral("%1 x").arg(scale), this,
-                                              [this, scale] { scale_[ScaleSlot(ViewKind::Bitmap)] = scale; });
+                                              [this, scale] { records_[ScaleSlot(ViewKind::Bitmap)].scale = scale; });
             item->setCheckable(true);
             item->setChecked(scale == Scale(ViewKind::Bitmap));
             group->addAction(item);
@@ -145,9 +145,13 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
     if (Records(kind))
         // A recording is a run of the automaton: one undo step, as Continuous until is.
         addCommand(kRecordRunItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordRun(kind); }); });
-    if (kind == ViewKind::Info && infoItems_) {
-        menu->addSeparator();
-        infoItems_(*menu);
+    bool separated = false;
+    for (const auto& [itemsKind, fill] : moreItems_) {
+        if (itemsKind != kind)
+            continue;
+        if (!std::exchange(separated, true))
+            menu->addSeparator();
+        fill(*menu);
     }
     // From the keyboard the menu opens over the view, where a mouse menu would open.
     const QWidget* view = window->View();
@@ -170,11 +174,17 @@ QImage PictureCommands::Picture(ViewKind kind) const
     return Frame(kind, kind == ViewKind::Bitmap ? Scale(kind) : 1);
 }
 
+void PictureCommands::AddMenuItems(std::initializer_list<ViewKind> kinds, const MenuFiller& fill)
+{
+    for (ViewKind kind : kinds)
+        moreItems_.emplace_back(kind, fill);
+}
+
 std::optional<std::string> PictureCommands::ChooseFile(std::span<const FileFilter> filters,
-                                                       std::string_view extension, ViewKind kind)
+                                                       std::string_view extension, std::string_view stem)
 {
     namespace fs = std::filesystem;
-    std::string name(FileName(kind));
+    std::string name(stem);
     name += '.';
     name += extension;
     std::string proposed = lastFolder_.empty() ? name : (fs::path(lastFolder_) / name).string();
@@ -193,66 +203,31 @@ void PictureCommands::ShowWriteError()
 void PictureCommands::SavePicture(ViewKind kind)
 {
     if (kind == ViewKind::Info) {
-        const std::optional<std::string> path = ChooseFile(kTextFilters, "txt", kind);
+        const std::optional<std::string> path = ChooseFile(kTextFilters, "txt", FileName(kind));
         if (path && !WriteFileAtomically(*path, InfoView::InfoText(model_.automaton) + "\n"))
             ShowWriteError();
         return;
     }
-    const std::optional<std::string> path = ChooseFile(kPngFilters, "png", kind);
+    const std::optional<std::string> path = ChooseFile(kPngFilters, "png", FileName(kind));
     if (path && !SavePng(Picture(kind), *path))
         ShowWriteError();
 }
 
-bool PictureCommands::AskRecording(ViewKind kind)
-{
-    using namespace record_dialog;
-    const int32_t iLanguage = model_.settings.iLanguage;
-    int& scale = scale_[ScaleSlot(kind)];
-    bool accepted = false;
-    CallbackProcedure procRecord;
-    procRecord.init = [&](DialogControls& dialog) {
-        dialog.SetDlgItemInt(kGenerations, generations_);
-        dialog.SetDlgItemInt(kScale, scale);
-        dialog.SetDlgItemInt(kDelay, delay_);
-        dialog.SetFocus(kGenerations);
-        dialog.SelectAllText(kGenerations);
-        return false;
-    };
-    procRecord.command = [&](DialogControls& dialog, int id, int) {
-        if (id == kIdCancel) {
-            dialog.EndDialog(0);
-        } else if (id == kIdOk) {
-            const int32_t generations = dialog.GetDlgItemInt(kGenerations);
-            const int32_t newScale = dialog.GetDlgItemInt(kScale);
-            const int32_t delay = dialog.GetDlgItemInt(kDelay);
-            if (generations < 1 || generations > kMaxRecordGenerations || newScale < 1 ||
-                newScale > kMaxPictureScale || delay < 0 || delay > kMaxFrameDelay) {
-                dialog.MessageBox(PickText(kRecordValuesMessage, iLanguage), MessageStyle::OkExclamation);
-                return;
-            }
-            generations_ = generations;
-            scale = newScale;
-            delay_ = delay;
-            accepted = true;
-            dialog.EndDialog(1);
-        }
-    };
-    prompts_.RunDialog(DIALOG_RECORD, iLanguage, procRecord);
-    return accepted;
-}
-
 void PictureCommands::RecordRun(ViewKind kind)
 {
-    if (!Records(kind) || Window(kind) == nullptr || !AskRecording(kind))
+    if (!Records(kind) || Window(kind) == nullptr)
         return;
-    const std::optional<std::string> path = ChooseFile(kGifFilters, "gif", kind);
+    RecordChoice& choice = records_[ScaleSlot(kind)];
+    if (!AskRecording(prompts_, model_.settings.iLanguage, choice))
+        return;
+    const std::optional<std::string> path = ChooseFile(kGifFilters, "gif", FileName(kind));
     if (!path)
         return;
     Automaton& a = model_.automaton;
     const int32_t iLanguage = model_.settings.iLanguage;
-    const int scale = Scale(kind);
-    const int generations = generations_;
-    GifAnimation animation(model_.settings.crStateColor, delay_);
+    const int scale = choice.scale;
+    const int generations = choice.generations;
+    GifAnimation animation(model_.settings.crStateColor, choice.delay);
     bool framed = animation.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
 
     // As Continuous until runs: each generation shown before the next, a key stops the run, and a

@@ -12,6 +12,7 @@
 // again until the program ends. Files are written whole or not at all.
 
 #include "platform/ContextMenu.h"
+#include "shell/RecordDialog.h"
 #include "shell/settings/Settings.h"
 
 #include <QImage>
@@ -21,6 +22,8 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QMenu;
 
@@ -44,8 +47,8 @@ public:
     // The context menu of the view at a place on the screen; null when that view is not open.
     QMenu* ShowMenu(ViewKind kind, const QPoint& globalPosition);
 
-    // Items of other pieces at the end of the Informations window's menu.
-    void SetInfoMenuItems(MenuFiller fill) { infoItems_ = std::move(fill); }
+    // Items of other pieces at the end of these views' menus, in the order given.
+    void AddMenuItems(std::initializer_list<ViewKind> kinds, const MenuFiller& fill);
 
     void SavePicture(ViewKind kind);
     void RecordRun(ViewKind kind); // Bitmap, Zoom and Mosaic
@@ -53,7 +56,12 @@ public:
     // What Save picture as writes for a view (not the Informations window): what it paints; for
     // the Bitmap window at the scale of its menu.
     QImage Picture(ViewKind kind) const;
-    int Scale(ViewKind kind) const { return scale_[ScaleSlot(kind)]; }
+    int Scale(ViewKind kind) const { return records_[ScaleSlot(kind)].scale; }
+
+    // A PNG, GIF or text file to save, proposed as `name` in the folder of the last one chosen.
+    std::optional<std::string> ChooseFile(std::span<const FileFilter> filters, std::string_view extension,
+                                          std::string_view name);
+    void ShowWriteError();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,10 +72,6 @@ private:
     // The view a widget belongs to; with the frame, also its caption and borders.
     std::optional<ViewKind> ViewOf(QObject* watched, bool frameToo) const;
     QImage Frame(ViewKind kind, int scale) const;
-    bool AskRecording(ViewKind kind);
-    std::optional<std::string> ChooseFile(std::span<const FileFilter> filters, std::string_view extension,
-                                          ViewKind kind);
-    void ShowWriteError();
 
     Program& program_;
     Model& model_;
@@ -75,10 +79,8 @@ private:
     MainFrame& frame_;
     ProcessingCommands& processing_;
     std::string lastFolder_;
-    int scale_[3] = {1, 1, 1}; // Bitmap, Zoom, Mosaic
-    MenuFiller infoItems_;
-    int generations_ = 100;
-    int delay_ = 100;
+    RecordChoice records_[3]; // Bitmap, Zoom, Mosaic: the scale of each, the last generations and delay
+    std::vector<std::pair<ViewKind, MenuFiller>> moreItems_;
 };
 
 } // namespace vellicor

@@ -24,6 +24,14 @@ constexpr const char* kSettings =
     "iNumAuto[9]=128\niNumAuto[15]=8\niNeighbours[0][0]=2\niNeighbours[1][1]=3\niNeighbours[2][1]=-1\n";
 constexpr const char* kCells = "1\t2\t3\t0\t15\n9\t0\t0\t4\n0\t5\t6\t7\t1\n";
 
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
+
 struct Finished {
     int exitCode = -1;
     std::string errors;
@@ -106,6 +114,18 @@ TEST_F(RendererTest, AnAutomatonFileRunsAsTheProgramOpensAndRunsIt)
     ASSERT_TRUE(ReadWholeFile(Path("out.txt"), written));
     EXPECT_EQ(SelectionFileBytes(A(), interior), written);
 
+    // On a canvas the file's cells are the array --tile repeats; on its torus the copies run alike.
+    const Finished tiled = Render({"--automaton", file, "--size", "60x48", "--tile", "--generations", "40", "--output",
+                                   Path("canvas.txt")});
+    ASSERT_EQ(0, tiled.exitCode) << tiled.errors;
+    const std::vector<std::string> rows = Lines(written);
+    ASSERT_EQ(24u, rows.size());
+    std::string repeated;
+    for (int y = 0; y < 48; ++y)
+        repeated += rows[y % 24] + '\t' + rows[y % 24] + '\n';
+    ASSERT_TRUE(ReadWholeFile(Path("canvas.txt"), written));
+    EXPECT_EQ(repeated, written);
+
     ASSERT_EQ(0, Render({"--automaton", file, "--output", Path("out.png")}).exitCode);
     const QImage picture(folder.filePath("out.png"));
     EXPECT_EQ(QSize(30, 24), picture.size());
@@ -135,12 +155,66 @@ TEST_F(RendererTest, ExploreWritesTheContactSheetAndItsRuleSetsBesideIt)
     EXPECT_EQ(5, std::count(text.begin(), text.end(), '\n'));
 }
 
+// A torus canvas tiled from the array runs as copies of the array's own run, on any number of
+// threads; a canvas's own start is random over --states or a selection file placed on it.
+TEST_F(RendererTest, CanvasRunsAsTheTiledArrayOnAnyNumberOfThreads)
+{
+    WriteSettings(kSettings);
+    const std::vector<std::string> common = {"--settings", SettingsPath(), "--init", "random", "--seed", "9",
+                                             "--generations", "23", "--torus", "--quiet"};
+    auto render = [&](std::vector<std::string> extra, const std::string& output) {
+        std::vector<std::string> arguments = common;
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        arguments.insert(arguments.end(), {"--output", Path(output.c_str())});
+        const Finished run = Render(arguments);
+        EXPECT_EQ(0, run.exitCode) << run.errors;
+        std::string written;
+        EXPECT_TRUE(ReadWholeFile(Path(output.c_str()), written)) << output;
+        return written;
+    };
+    const std::vector<std::string> rows = Lines(render({}, "array.txt"));
+    ASSERT_EQ(24u, rows.size());
+    std::string tiled;
+    for (int y = 0; y < 48; ++y)
+        tiled += rows[y % 24] + '\t' + rows[y % 24] + '\t' + rows[y % 24] + '\n';
+    EXPECT_EQ(tiled, render({"--size", "90x48", "--tile", "--threads", "1"}, "canvas.txt"));
+    EXPECT_EQ(tiled, render({"--size", "90x48", "--tile", "--threads", "7"}, "canvas7.txt"));
+
+    const std::string one = render({"--size", "333x97", "--threads", "1", "--scale", "2"}, "one.png");
+    EXPECT_EQ(one, render({"--size", "333x97", "--threads", "2", "--scale", "2"}, "two.png"));
+    EXPECT_EQ(QSize(666, 194), QImage(folder.filePath("one.png")).size());
+
+    // The start alone: uniform over states 0..2, and a selection file at 40,3 of the canvas.
+    ASSERT_TRUE(WriteFileAtomically(Path("cells.txt"), kCells));
+    const Finished start = Render({"--size", "200x50", "--init", "random", "--states", "3", "--seed", "4", "--output",
+                                   Path("start.txt")});
+    ASSERT_EQ(0, start.exitCode) << start.errors;
+    std::string cells;
+    ASSERT_TRUE(ReadWholeFile(Path("start.txt"), cells));
+    EXPECT_EQ(10000, std::count_if(cells.begin(), cells.end(), [](char c) { return c >= '0' && c <= '2'; }));
+    EXPECT_GT(std::count(cells.begin(), cells.end(), '2'), 3000);
+    const Finished placed = Render({"--size", "50x6", "--cells", Path("cells.txt"), "--at", "40,3", "--output",
+                                    Path("placed.txt")});
+    ASSERT_EQ(0, placed.exitCode) << placed.errors;
+    ASSERT_TRUE(ReadWholeFile(Path("placed.txt"), cells));
+    const std::vector<std::string> lines = Lines(cells);
+    ASSERT_EQ(6u, lines.size());
+    std::string zeros = "0";
+    for (int x = 2; x <= 50; ++x)
+        zeros += "\t0";
+    EXPECT_EQ(zeros, lines[1]);
+    // Fields 1..39 of the third row are 0 ("0\t" each), the file's first row starts at 40.
+    EXPECT_EQ(zeros.substr(0, 78) + "1\t2\t3\t0\t15" + zeros.substr(87), lines[2]);
+    EXPECT_EQ(zeros.substr(0, 78) + "9\t0\t0\t4" + zeros.substr(85), lines[3]);
+}
+
 TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
 {
     ASSERT_TRUE(WriteFileAtomically(Path("garbage.ini"), std::string("\x89PNG\r\n\x1a\n\0\0\x01", 11)));
     ASSERT_TRUE(WriteFileAtomically(Path("letters.ini"), "[Vellicor]\nwMaxHor=wide\n"));
     ASSERT_TRUE(WriteFileAtomically(Path("sixteen.txt"), "1\t16\n"));
     ASSERT_TRUE(WriteFileAtomically(Path("cells.txt"), kCells));
+    ASSERT_TRUE(WriteFileAtomically(Path("small.vellicor"), "[Vellicor]\nwMaxHor=5\nwMaxVer=5\n[Cells]\n1\t2\n"));
     const std::string png = Path("out.png");
     const struct {
         const char* why;
@@ -160,7 +234,16 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"states without exploring", {"--states", "3", "--output", png}},
         {"settings beside an automaton", {"--settings", Path("letters.ini"), "--automaton", Path("none"), "--output", png}},
         {"a file that is no automaton", {"--automaton", Path("garbage.ini"), "--output", png}},
+        {"an automaton on a canvas without --tile", {"--automaton", Path("small.vellicor"), "--size", "64x64", "--output", png}},
         {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
+        {"a canvas past the limits", {"--size", "16385x2", "--output", png}},
+        {"a canvas without its size", {"--size", "640", "--output", png}},
+        {"the array's figure on a canvas", {"--size", "64x64", "--init", "standard", "--output", png}},
+        {"a contact sheet of canvases", {"--size", "64x64", "--explore", "4", "--output", png}},
+        {"tiling without a canvas", {"--tile", "--output", png}},
+        {"threads without a canvas", {"--threads", "2", "--output", png}},
+        {"cells past the canvas", {"--size", "64x64", "--cells", Path("cells.txt"), "--at", "62,1", "--output", png}},
+        {"a canvas picture too large", {"--size", "16384x16384", "--scale", "64", "--output", png}},
     };
     for (const auto& bad : kBadInputs) {
         const Finished run = Render(bad.arguments);
