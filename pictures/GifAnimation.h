@@ -3,6 +3,7 @@
 // finished bytes with WriteFileAtomically, so a cancelled or failed recording leaves no file.
 
 #include "engine/Automaton.h"
+#include "pictures/FrameRecorder.h"
 
 #include <QImage>
 
@@ -50,6 +51,21 @@ private:
     int height_ = 0;
     int frames_ = 0;
     bool failed_ = false;
+};
+
+// A GifAnimation saved to a file.
+class GifRecording : public FrameRecorder {
+public:
+    GifRecording(std::string path, const uint32_t crStateColor[kStateCount], int delayMilliseconds)
+        : path_(std::move(path)), animation_(crStateColor, delayMilliseconds)
+    {
+    }
+    bool AddFrame(const QImage& frame) override { return animation_.AddFrame(frame); }
+    bool Save() override;
+
+private:
+    std::string path_;
+    GifAnimation animation_;
 };
 
 } // namespace vellicor
