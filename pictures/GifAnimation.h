@@ -53,7 +53,7 @@ private:
     bool failed_ = false;
 };
 
-// A GifAnimation saved to a file.
+// A GifAnimation saved to a file with WriteFileAtomically.
 class GifRecording : public FrameRecorder {
 public:
     GifRecording(std::string path, const uint32_t crStateColor[kStateCount], int delayMilliseconds)

@@ -6,22 +6,44 @@ namespace vellicor {
 
 QRgb RgbOfStateEntry(uint32_t entry) { return qRgb(entry & 0xFF, (entry >> 8) & 0xFF, (entry >> 16) & 0xFF); }
 
+namespace {
+
+QImage PaletteImage(int width, int height, const uint32_t crStateColor[kStateCount])
+{
+    QImage image(width, height, QImage::Format_Indexed8);
+    if (image.isNull())
+        return {};
+    QList<QRgb> table(kStateCount);
+    for (int s = 0; s < kStateCount; ++s)
+        table[s] = RgbOfStateEntry(crStateColor[s]);
+    image.setColorTable(table);
+    return image;
+}
+
+} // namespace
+
 QImage StateImage(const Automaton& a, const uint32_t crStateColor[kStateCount])
 {
     const int columns = EffectiveMaxHor(a) - 1;
     const int rows = EffectiveMaxVer(a) - 1;
     if (columns <= 0 || rows <= 0)
         return {};
-    QList<QRgb> table(kStateCount);
-    for (int s = 0; s < kStateCount; ++s)
-        table[s] = RgbOfStateEntry(crStateColor[s]);
-    QImage image(columns, rows, QImage::Format_Indexed8);
-    image.setColorTable(table);
+    QImage image = PaletteImage(columns, rows, crStateColor);
+    if (image.isNull())
+        return {};
     for (int y = 0; y < rows; ++y) {
         uchar* line = image.scanLine(y);
         for (int x = 0; x < columns; ++x)
             line[x] = a.byArray[x + 1][y + 1] & 15;
     }
+    return image;
+}
+
+QImage StateImage(const CellField& f, const uint32_t crStateColor[kStateCount])
+{
+    QImage image = PaletteImage(f.Width(), f.Height(), crStateColor);
+    for (int y = 0; y < image.height(); ++y)
+        f.ReadRow(y, image.scanLine(y));
     return image;
 }
 

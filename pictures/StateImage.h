@@ -4,6 +4,7 @@
 // so the views, the program's picture files and the headless renderer draw the very same pixels.
 
 #include "engine/Automaton.h"
+#include "engine/CellField.h"
 
 #include <QImage>
 
@@ -18,6 +19,9 @@ QRgb RgbOfStateEntry(uint32_t entry);
 // (red in bits 0-7 of an entry, green 8-15, blue 16-23): pixel (x - 1, y - 1) holds the state of
 // cell (x, y). A null image when the array has no live cell.
 QImage StateImage(const Automaton& a, const uint32_t crStateColor[kStateCount]);
+// The cells of a field the same way: pixel (x, y) holds cell (x, y). A null image when the
+// picture cannot be allocated.
+QImage StateImage(const CellField& f, const uint32_t crStateColor[kStateCount]);
 
 // Every pixel made a block of scale x scale pixels, without any smoothing; the format is kept.
 // A scale below 1 counts as 1.

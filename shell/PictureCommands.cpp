@@ -7,6 +7,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "resources/DialogBuilders.h"
 #include "resources/PictureTexts.h"
 #include "shell/ProcessingCommands.h"
@@ -136,18 +137,24 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
         auto* group = new QActionGroup(scales);
         for (int scale = 1; scale <= kMaxPictureScale; ++scale) {
             QAction* item = scales->addAction(QStringLiteral("%1 x").arg(scale), this,
-                                              [this, scale] { scale_[ScaleSlot(ViewKind::Bitmap)] = scale; });
+                                              [this, scale] { records_[ScaleSlot(ViewKind::Bitmap)].scale = scale; });
             item->setCheckable(true);
             item->setChecked(scale == Scale(ViewKind::Bitmap));
             group->addAction(item);
         }
     }
-    if (Records(kind))
+    if (Records(kind)) {
         // A recording is a run of the automaton: one undo step, as Continuous until is.
         addCommand(kRecordRunItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordRun(kind); }); });
-    if (kind == ViewKind::Info && infoItems_) {
-        menu->addSeparator();
-        infoItems_(*menu);
+        addCommand(kRecordVideoItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordVideo(kind); }); });
+    }
+    bool separated = false;
+    for (const auto& [itemsKind, fill] : moreItems_) {
+        if (itemsKind != kind)
+            continue;
+        if (!std::exchange(separated, true))
+            menu->addSeparator();
+        fill(*menu);
     }
     // From the keyboard the menu opens over the view, where a mouse menu would open.
     const QWidget* view = window->View();
@@ -170,11 +177,17 @@ QImage PictureCommands::Picture(ViewKind kind) const
     return Frame(kind, kind == ViewKind::Bitmap ? Scale(kind) : 1);
 }
 
+void PictureCommands::AddMenuItems(std::initializer_list<ViewKind> kinds, const MenuFiller& fill)
+{
+    for (ViewKind kind : kinds)
+        moreItems_.emplace_back(kind, fill);
+}
+
 std::optional<std::string> PictureCommands::ChooseFile(std::span<const FileFilter> filters,
-                                                       std::string_view extension, ViewKind kind)
+                                                       std::string_view extension, std::string_view stem)
 {
     namespace fs = std::filesystem;
-    std::string name(FileName(kind));
+    std::string name(stem);
     name += '.';
     name += extension;
     std::string proposed = lastFolder_.empty() ? name : (fs::path(lastFolder_) / name).string();
@@ -193,67 +206,59 @@ void PictureCommands::ShowWriteError()
 void PictureCommands::SavePicture(ViewKind kind)
 {
     if (kind == ViewKind::Info) {
-        const std::optional<std::string> path = ChooseFile(kTextFilters, "txt", kind);
+        const std::optional<std::string> path = ChooseFile(kTextFilters, "txt", FileName(kind));
         if (path && !WriteFileAtomically(*path, InfoView::InfoText(model_.automaton) + "\n"))
             ShowWriteError();
         return;
     }
-    const std::optional<std::string> path = ChooseFile(kPngFilters, "png", kind);
+    const std::optional<std::string> path = ChooseFile(kPngFilters, "png", FileName(kind));
     if (path && !SavePng(Picture(kind), *path))
         ShowWriteError();
 }
 
-bool PictureCommands::AskRecording(ViewKind kind)
-{
-    using namespace record_dialog;
-    const int32_t iLanguage = model_.settings.iLanguage;
-    int& scale = scale_[ScaleSlot(kind)];
-    bool accepted = false;
-    CallbackProcedure procRecord;
-    procRecord.init = [&](DialogControls& dialog) {
-        dialog.SetDlgItemInt(kGenerations, generations_);
-        dialog.SetDlgItemInt(kScale, scale);
-        dialog.SetDlgItemInt(kDelay, delay_);
-        dialog.SetFocus(kGenerations);
-        dialog.SelectAllText(kGenerations);
-        return false;
-    };
-    procRecord.command = [&](DialogControls& dialog, int id, int) {
-        if (id == kIdCancel) {
-            dialog.EndDialog(0);
-        } else if (id == kIdOk) {
-            const int32_t generations = dialog.GetDlgItemInt(kGenerations);
-            const int32_t newScale = dialog.GetDlgItemInt(kScale);
-            const int32_t delay = dialog.GetDlgItemInt(kDelay);
-            if (generations < 1 || generations > kMaxRecordGenerations || newScale < 1 ||
-                newScale > kMaxPictureScale || delay < 0 || delay > kMaxFrameDelay) {
-                dialog.MessageBox(PickText(kRecordValuesMessage, iLanguage), MessageStyle::OkExclamation);
-                return;
-            }
-            generations_ = generations;
-            scale = newScale;
-            delay_ = delay;
-            accepted = true;
-            dialog.EndDialog(1);
-        }
-    };
-    prompts_.RunDialog(DIALOG_RECORD, iLanguage, procRecord);
-    return accepted;
-}
-
 void PictureCommands::RecordRun(ViewKind kind)
 {
-    if (!Records(kind) || Window(kind) == nullptr || !AskRecording(kind))
+    if (!Records(kind) || Window(kind) == nullptr)
         return;
-    const std::optional<std::string> path = ChooseFile(kGifFilters, "gif", kind);
+    RecordChoice& choice = records_[ScaleSlot(kind)];
+    if (!AskRecording(prompts_, model_.settings.iLanguage, choice))
+        return;
+    const std::optional<std::string> path = ChooseFile(kGifFilters, "gif", FileName(kind));
     if (!path)
         return;
+    GifRecording recorder(*path, model_.settings.crStateColor, choice.delay);
+    Record(kind, recorder, choice, DIALOG_RECORD);
+}
+
+void PictureCommands::RecordVideo(ViewKind kind)
+{
+    if (!Records(kind) || Window(kind) == nullptr)
+        return;
+    RecordChoice& choice = records_[ScaleSlot(kind)];
+    const int32_t iLanguage = model_.settings.iLanguage;
+    if (!AskVideoRecording(prompts_, iLanguage, choice))
+        return;
+    const std::optional<std::string> path = ChooseFile(kVideoFilters, "mp4", FileName(kind));
+    if (!path)
+        return;
+    const std::optional<VideoFormat> format = VideoFormatOfName(*path);
+    const QSize size = Frame(kind, choice.scale).size();
+    if (!format || !VideoSizeAllowed(size.width(), size.height())) {
+        prompts_.ShowMessage(format ? kVideoTooLargeMessage : kVideoNameMessage, iLanguage, MessageStyle::OkExclamation);
+        return;
+    }
+    VideoRecording recorder(*path, *format, choice.framesPerSecond);
+    Record(kind, recorder, choice, DIALOG_RECORD_VIDEO);
+}
+
+void PictureCommands::Record(ViewKind kind, FrameRecorder& recorder, const RecordChoice& choice,
+                             const DialogTemplate& dialog)
+{
     Automaton& a = model_.automaton;
     const int32_t iLanguage = model_.settings.iLanguage;
-    const int scale = Scale(kind);
-    const int generations = generations_;
-    GifAnimation animation(model_.settings.crStateColor, delay_);
-    bool framed = animation.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
+    const int scale = choice.scale;
+    const int generations = choice.generations;
+    bool framed = recorder.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
 
     // As Continuous until runs: each generation shown before the next, a key stops the run, and a
     // step refused at the iteration limit asks whether to raise it. Stopped by a key or by Cancel,
@@ -266,7 +271,7 @@ void PictureCommands::RecordRun(ViewKind kind)
         if (!progress && clock.elapsed() >= 1000) {
             progress = std::make_unique<QProgressDialog>(QString(), Text(dialog_builders::kCancel, iLanguage), 0,
                                                          generations, &frame_);
-            progress->setWindowTitle(Text(DIALOG_RECORD.title, iLanguage));
+            progress->setWindowTitle(Text(dialog.title, iLanguage));
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(0);
             progress->setAutoClose(false);
@@ -290,7 +295,7 @@ void PictureCommands::RecordRun(ViewKind kind)
                     break;
                 guard.Pause(a.iContinuousDelay);
                 frame_.UpdateClient();
-                framed = animation.AddFrame(Frame(kind, scale));
+                framed = recorder.AddFrame(Frame(kind, scale));
                 showProgress(guard, ++done);
                 if (!guard.KeepGoing() || (progress && progress->wasCanceled())) {
                     stopped = true;
@@ -305,8 +310,7 @@ void PictureCommands::RecordRun(ViewKind kind)
     frame_.InvalidateClient();
     if (stopped)
         return;
-    const std::optional<std::string> bytes = framed ? animation.Finish() : std::nullopt;
-    if (!bytes || !WriteFileAtomically(*path, *bytes))
+    if (!framed || !recorder.Save())
         ShowWriteError();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures out of the program, through the views' context menus: "Save picture as..." on every
-// view (the Informations window saves its line of text), and "Record run as animated GIF..." on
-// the Bitmap, Zoom and Mosaic windows. The right button opens the menu, except in the Array
+// view (the Informations window saves its line of text), and "Record run as animated GIF..." and
+// "Record run as video..." on the Bitmap, Zoom and Mosaic windows. The right button opens the menu, except in the Array
 // window, where it cycles a cell's state: there the keyboard's menu key and Shift+F10 open it
 // (they do in every view). The labels follow iLanguage.
 //
@@ -12,6 +12,7 @@
 // again until the program ends. Files are written whole or not at all.
 
 #include "platform/ContextMenu.h"
+#include "shell/RecordDialog.h"
 #include "shell/settings/Settings.h"
 
 #include <QImage>
@@ -21,12 +22,16 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 class QMenu;
 
 namespace vellicor {
 
 class ChildFrame;
+class FrameRecorder;
+struct DialogTemplate;
 class MainFrame;
 class ProcessingCommands;
 class Program;
@@ -44,16 +49,22 @@ public:
     // The context menu of the view at a place on the screen; null when that view is not open.
     QMenu* ShowMenu(ViewKind kind, const QPoint& globalPosition);
 
-    // Items of other pieces at the end of the Informations window's menu.
-    void SetInfoMenuItems(MenuFiller fill) { infoItems_ = std::move(fill); }
+    // Items of other pieces at the end of these views' menus, in the order given.
+    void AddMenuItems(std::initializer_list<ViewKind> kinds, const MenuFiller& fill);
 
     void SavePicture(ViewKind kind);
-    void RecordRun(ViewKind kind); // Bitmap, Zoom and Mosaic
+    void RecordRun(ViewKind kind);   // Bitmap, Zoom and Mosaic: an animated GIF
+    void RecordVideo(ViewKind kind); // the same as MP4 or WebM, by the name of the file
 
     // What Save picture as writes for a view (not the Informations window): what it paints; for
     // the Bitmap window at the scale of its menu.
     QImage Picture(ViewKind kind) const;
-    int Scale(ViewKind kind) const { return scale_[ScaleSlot(kind)]; }
+    int Scale(ViewKind kind) const { return records_[ScaleSlot(kind)].scale; }
+
+    // A PNG, GIF or text file to save, proposed as `name` in the folder of the last one chosen.
+    std::optional<std::string> ChooseFile(std::span<const FileFilter> filters, std::string_view extension,
+                                          std::string_view name);
+    void ShowWriteError();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,10 +75,8 @@ private:
     // The view a widget belongs to; with the frame, also its caption and borders.
     std::optional<ViewKind> ViewOf(QObject* watched, bool frameToo) const;
     QImage Frame(ViewKind kind, int scale) const;
-    bool AskRecording(ViewKind kind);
-    std::optional<std::string> ChooseFile(std::span<const FileFilter> filters, std::string_view extension,
-                                          ViewKind kind);
-    void ShowWriteError();
+    // The run itself, whatever the file: the shown generation, then one frame per generation.
+    void Record(ViewKind kind, FrameRecorder& recorder, const RecordChoice& choice, const DialogTemplate& dialog);
 
     Program& program_;
     Model& model_;
@@ -75,10 +84,8 @@ private:
     MainFrame& frame_;
     ProcessingCommands& processing_;
     std::string lastFolder_;
-    int scale_[3] = {1, 1, 1}; // Bitmap, Zoom, Mosaic
-    MenuFiller infoItems_;
-    int generations_ = 100;
-    int delay_ = 100;
+    RecordChoice records_[3]; // Bitmap, Zoom, Mosaic: the scale of each, the last generations and delay
+    std::vector<std::pair<ViewKind, MenuFiller>> moreItems_;
 };
 
 } // namespace vellicor

@@ -16,6 +16,7 @@
 #include "shell/AutomatonDialogs.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
+#include "shell/Canvas.h"
 #include "shell/Explorer.h"
 #include "shell/PreferencesDialog.h"
 #include "shell/settings/SettingsFile.h"
@@ -62,6 +63,8 @@ void Program::CreateMainWindow()
     frame_->SetCloseHandler([this] {
         if (state_.bHelpUsed == 1 && helpViewer_)
             helpViewer_->Quit();
+        if (canvas_)
+            canvas_->Close();
     });
     // Every repaint of the views leaves the generation of the moment on the Multi-bitmap sheet.
     frame_->SetClientRepaintHandler([this] {
@@ -77,10 +80,17 @@ void Program::CreateMainWindow()
     explorer_ = std::make_unique<Explorer>(model_, *frame_, [this](const RuleSet& numAuto, const Automaton* picture) {
         RunAsOneStep([&] { AdoptRuleSet(numAuto, picture); });
     });
+    canvas_ = std::make_unique<Canvas>(model_, prompts_, *pictures_);
     frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { OpenExplorer(); });
+    frame_->AddKey(QKeySequence(Qt::CTRL | Qt::Key_K), [this] { OpenCanvas(); });
     const MenuFiller explorerItem = [this](QMenu& menu) { explorer_->AppendAction(menu); };
-    windows_->SetIconBarMenu(explorerItem);
-    pictures_->SetInfoMenuItems(explorerItem);
+    const MenuFiller canvasItem = [this](QMenu& menu) { canvas_->AppendAction(menu); };
+    windows_->SetIconBarMenu([explorerItem, canvasItem](QMenu& menu) {
+        explorerItem(menu);
+        canvasItem(menu);
+    });
+    pictures_->AddMenuItems({ViewKind::Info}, explorerItem);
+    pictures_->AddMenuItems({ViewKind::Info, ViewKind::Bitmap, ViewKind::Mosaic}, canvasItem);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
@@ -156,6 +166,8 @@ void Program::RunAsOneStep(const std::function<void()>& command)
     // A command that changed nothing (a cancelled dialog, a selection) costs no step.
     if (!(CurrentUndoState() == before))
         undoHistory_.Record(std::move(before));
+    if (canvas_)
+        canvas_->Follow();
 }
 
 UndoState Program::CurrentUndoState() const
@@ -195,6 +207,8 @@ void Program::RestoreStep(std::optional<UndoState> state)
     for (int id = command::kFirstPreset; id <= command::kLastPreset; ++id)
         frame_->CheckMenuItem(id, id == state->iCheckedPreset);
     frame_->InvalidateClient();
+    if (canvas_)
+        canvas_->Follow();
 }
 
 void Program::Dispatch(int command)
@@ -371,9 +385,12 @@ void Program::ChooseLanguage(int command)
     frame_->CheckMenuItem(command::kEnglish, english);
     frame_->CheckMenuItem(command::kFrench, !english);
     explorer_->Retranslate();
+    canvas_->Retranslate();
 }
 
 void Program::OpenExplorer() { explorer_->Open(); }
+
+void Program::OpenCanvas() { canvas_->Open(); }
 
 void Program::AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture)
 {

@@ -5,7 +5,8 @@
 //
 // Each command of the person's, however it arrives (WndProc, an edit with the mouse), runs as one
 // undo step: the state before it is kept when the command changed it, so that no view or dialog
-// needs to know about undo. Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+// needs to know about undo. Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo. After each such step, and
+// after an undo or a redo, the Canvas takes the rules and colours of the moment.
 
 #include "content/Selection.h"
 #include "explore/RuleCandidates.h"
@@ -27,6 +28,7 @@
 
 namespace vellicor {
 
+class Canvas;
 class Explorer;
 class HelpViewer;
 class PictureCommands;
@@ -49,6 +51,7 @@ public:
     // of the array's size) its cells too; then every view repaints.
     void AdoptRuleSet(const RuleSet& numAuto, const Automaton* picture);
     void OpenExplorer();
+    void OpenCanvas();
     // A command that does not arrive as an id: whatever it runs, nested commands included, is at
     // most one step.
     void RunAsOneStep(const std::function<void()>& command);
@@ -70,6 +73,7 @@ public:
     HelpViewer* HelpWindow() const { return helpViewer_.get(); } // null until the first Help command
     PictureCommands& Pictures() { return *pictures_; }
     Explorer& GetExplorer() { return *explorer_; }
+    Canvas& GetCanvas() { return *canvas_; }
 
 private:
     void CreateMainWindow();
@@ -107,6 +111,7 @@ private:
     std::unique_ptr<HelpViewer> helpViewer_;
     std::unique_ptr<PictureCommands> pictures_; // the views' context menus
     std::unique_ptr<Explorer> explorer_;
+    std::unique_ptr<Canvas> canvas_; // before pictures_ goes: its window saves through it
     UndoHistory undoHistory_;
     int32_t commandDepth_ = 0; // commands running, nested ones included
 };

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace vellicor {
@@ -36,14 +37,16 @@ QPoint PixelUnder(const QWidget& widget, const QMouseEvent& event)
     return {PixelAt(at.x()), PixelAt(at.y())};
 }
 
-void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect source)
+void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect source, int zoom)
 {
     source = (source.isNull() ? image.rect() : source) & image.rect();
+    zoom = std::max(zoom, 1);
     if (source.isEmpty())
         return;
     const QTransform t = painter.deviceTransform();
     // One device pixel per logical pixel at whole offsets: nothing to scale.
-    if (t.type() <= QTransform::TxTranslate && IsWhole(t.dx()) && IsWhole(t.dy())) {
+    if (zoom == 1 && image.depth() == 32 && t.type() <= QTransform::TxTranslate && IsWhole(t.dx()) &&
+        IsWhole(t.dy())) {
         painter.drawImage(target, image, source);
         return;
     }
@@ -52,35 +55,57 @@ void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect sou
     if (t.type() > QTransform::TxScale || t.m11() != t.m22() || t.m11() <= 0) {
         painter.save();
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(target, image, source);
+        painter.translate(target);
+        painter.scale(zoom, zoom);
+        painter.drawImage(QPoint(), image, source);
         painter.restore();
         return;
     }
     const double scale = t.m11();
     const int left = FirstPixelFrom(t.dx() + scale * target.x());
-    const int right = FirstPixelFrom(t.dx() + scale * (target.x() + source.width()));
+    const int right = FirstPixelFrom(t.dx() + scale * (target.x() + zoom * source.width()));
     const int top = FirstPixelFrom(t.dy() + scale * target.y());
-    const int bottom = FirstPixelFrom(t.dy() + scale * (target.y() + source.height()));
+    const int bottom = FirstPixelFrom(t.dy() + scale * (target.y() + zoom * source.height()));
     if (right <= left || bottom <= top)
         return;
 
-    const QImage from = image.depth() == 32 ? image
-                                            : image.convertToFormat(image.hasAlphaChannel()
-                                                                        ? QImage::Format_ARGB32_Premultiplied
-                                                                        : QImage::Format_RGB32);
+    // An indexed image is read through its table; other depths are made 32-bit first.
+    const bool indexed = image.format() == QImage::Format_Indexed8;
+    const QImage from = indexed || image.depth() == 32
+                            ? image
+                            : image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                                            : QImage::Format_RGB32);
+    QList<QRgb> table = indexed ? from.colorTable() : QList<QRgb>();
+    table.resize(256, 0xFF000000); // an index past the table reads black, as Qt shows it
+    const QRgb* colours = table.constData();
+    const auto cellAt = [&](int device, double offset, int origin, int count) {
+        return std::clamp((PixelAt((device - offset) / scale) - origin) / zoom, 0, count - 1);
+    };
     // The image pixel under each device column and row, kept inside the source against rounding.
     std::vector<int> columns(static_cast<size_t>(right - left));
     for (int i = 0; i < right - left; ++i)
-        columns[static_cast<size_t>(i)] =
-            source.x() + std::clamp(PixelAt((left + i - t.dx()) / scale) - target.x(), 0, source.width() - 1);
-    QImage pixels(right - left, bottom - top, from.format());
+        columns[static_cast<size_t>(i)] = source.x() + cellAt(left + i, t.dx(), target.x(), source.width());
+    QImage pixels(right - left, bottom - top,
+                  indexed ? QImage::Format_RGB32 : from.format());
+    const size_t rowBytes = columns.size() * sizeof(QRgb);
+    int lastRow = -1;
     for (int j = 0; j < bottom - top; ++j) {
-        const int row =
-            source.y() + std::clamp(PixelAt((top + j - t.dy()) / scale) - target.y(), 0, source.height() - 1);
-        const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row));
+        const int row = source.y() + cellAt(top + j, t.dy(), target.y(), source.height());
         auto* out = reinterpret_cast<QRgb*>(pixels.scanLine(j));
-        for (size_t i = 0; i < columns.size(); ++i)
-            out[i] = in[columns[i]];
+        if (row == lastRow) { // a zoomed row repeats the one above
+            std::memcpy(out, pixels.constScanLine(j - 1), rowBytes);
+            continue;
+        }
+        lastRow = row;
+        if (indexed) {
+            const uchar* in = from.constScanLine(row);
+            for (size_t i = 0; i < columns.size(); ++i)
+                out[i] = colours[in[columns[i]]];
+        } else {
+            const auto* in = reinterpret_cast<const QRgb*>(from.constScanLine(row));
+            for (size_t i = 0; i < columns.size(); ++i)
+                out[i] = in[columns[i]];
+        }
     }
     // At the painter's own ratio the image meets the device one to one, so Qt only places it.
     pixels.setDevicePixelRatio(scale);

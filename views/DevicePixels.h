@@ -27,11 +27,14 @@ int PixelAt(double coordinate);
 // own position.
 QPoint PixelUnder(const QWidget& widget, const QMouseEvent& event);
 
-// Draws the `source` part of a 32-bit image with its top-left at `target` (logical pixels of the
-// painter), one image pixel per logical pixel, nearest neighbour at any device pixel ratio: each
-// device pixel whose top-left corner lies in the target gets the colour of the image pixel under
-// that corner. Two pieces drawn side by side cover their device pixels exactly once, so a partial
-// repaint matches a whole one pixel for pixel. A null source draws the whole image.
-void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect source = QRect());
+// Draws the `source` part of an image with its top-left at `target` (logical pixels of the
+// painter), each image pixel a square of zoom x zoom logical pixels, nearest neighbour at any
+// device pixel ratio: each device pixel whose top-left corner lies in the target gets the colour
+// of the image pixel under that corner. Two pieces drawn side by side cover their device pixels
+// exactly once, so a partial repaint matches a whole one pixel for pixel. A null source draws the
+// whole image. Only the device pixels of the source are made: an indexed image is looked up
+// through its colour table there, never converted whole, so a small part of a large picture
+// costs what that part covers.
+void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect source = QRect(), int zoom = 1);
 
 } // namespace vellicor
