@@ -6,6 +6,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "resources/CanvasTexts.h"
 #include "resources/DialogBuilders.h"
 #include "resources/PictureTexts.h"
@@ -311,6 +312,7 @@ QMenu* CanvasWindow::ShowMenu(QPoint globalPosition)
         group->addAction(item);
     }
     add(*menu, kRecordRunItem, [this] { RecordRun(); })->setEnabled(!recording);
+    add(*menu, kRecordVideoItem, [this] { RecordVideo(); })->setEnabled(!recording);
     add(*menu, kCanvasCopyItem, [this] { CopyPicture(); });
     menu->addSeparator();
     QAction* full = add(*menu, kCanvasFullScreenItem, [this] { ToggleFullScreen(); });
@@ -419,15 +421,35 @@ void CanvasWindow::RecordRun()
         return;
     }
     const std::optional<std::string> path = files_.ChooseFile(kGifFilters, "gif", "canvas");
+    if (path)
+        StartRecording(std::make_unique<GifRecording>(*path, colors_.data(), record_.delay), DIALOG_RECORD);
+}
+
+// A video is written to its file as it is encoded: no limit on its length, only on its size.
+void CanvasWindow::RecordVideo()
+{
+    if (runner_->Recording() || !AskVideoRecording(prompts_, model_.settings.iLanguage, record_))
+        return;
+    const std::optional<std::string> path = files_.ChooseFile(kVideoFilters, "mp4", "canvas");
     if (!path)
         return;
+    const std::optional<VideoFormat> format = VideoFormatOfName(*path);
+    if (!format || !VideoSizeAllowed(int64_t{size_.width()} * record_.scale, int64_t{size_.height()} * record_.scale)) {
+        ShowRefusal(Text(format ? kVideoTooLargeMessage : kVideoNameMessage));
+        return;
+    }
+    StartRecording(std::make_unique<VideoRecording>(*path, *format, record_.framesPerSecond), DIALOG_RECORD_VIDEO);
+}
+
+void CanvasWindow::StartRecording(std::unique_ptr<FrameRecorder> recorder, const DialogTemplate& dialog)
+{
+    const int64_t frames = int64_t{record_.generations} + 1;
     recordCancelled_ = false;
-    runner_->StartRecording(std::make_unique<GifRecording>(*path, colors_.data(), record_.delay), record_.generations,
-                            record_.scale);
+    runner_->StartRecording(std::move(recorder), record_.generations, record_.scale);
     progress_ = new QProgressDialog(Text(kRecordingProgress).arg(0).arg(record_.generations),
                                     Text(dialog_builders::kCancel), 0, static_cast<int>(frames), this);
     progress_->setAttribute(Qt::WA_DeleteOnClose);
-    progress_->setWindowTitle(Text(DIALOG_RECORD.title));
+    progress_->setWindowTitle(Text(dialog.title));
     progress_->setWindowModality(Qt::WindowModal);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
