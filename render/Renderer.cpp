@@ -9,10 +9,12 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
 
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <ctime>
 
@@ -128,6 +130,39 @@ QImage Frame(const Model& model, int32_t scale)
     return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
 }
 
+// An animation or a video: every generation from the first is a frame, written as it comes.
+std::optional<std::string> RecordRun(Model& model, const RenderOptions& options, FrameRecorder& recorder,
+                                     const RenderProgress& progress)
+{
+    const int64_t total = options.generations;
+    bool framed = recorder.AddFrame(Frame(model, options.scale));
+    for (int64_t done = 1; framed && done <= total; ++done) {
+        ComputeNextGeneration(model.automaton);
+        framed = recorder.AddFrame(Frame(model, options.scale));
+        if (progress && done % kPollInterval == 0)
+            progress(done, total);
+    }
+    if (progress)
+        progress(total, total);
+    if (!framed || !recorder.Save())
+        return "cannot encode or write " + Quoted(options.outputPath) + " (too large?)";
+    return std::nullopt;
+}
+
+// What writes the frames of an animation or a video; nothing for a still picture or the cells.
+std::unique_ptr<FrameRecorder> Recorder(const Model& model, const RenderOptions& options)
+{
+    switch (options.output) {
+    case RenderOptions::Output::Gif:
+        return std::make_unique<GifRecording>(options.outputPath, model.settings.crStateColor, options.delay);
+    case RenderOptions::Output::Mp4:
+        return std::make_unique<VideoRecording>(options.outputPath, VideoFormat::Mp4, options.framesPerSecond);
+    case RenderOptions::Output::WebM:
+        return std::make_unique<VideoRecording>(options.outputPath, VideoFormat::WebM, options.framesPerSecond);
+    default: return nullptr;
+    }
+}
+
 } // namespace
 
 std::optional<std::string> Render(const RenderOptions& options, const RenderProgress& progress)
@@ -152,38 +187,34 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
         return "the array has no cell to draw";
     if (options.explore > 0)
         return WriteExploreSheet(model, options);
+    const int64_t width = int64_t{EffectiveMaxHor(a) - 1} * options.scale;
+    const int64_t height = int64_t{EffectiveMaxVer(a) - 1} * options.scale;
+    const bool video = options.output == RenderOptions::Output::Mp4 || options.output == RenderOptions::Output::WebM;
+    if (video && !VideoSizeAllowed(width, height))
+        return "the video would be " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
+               std::to_string(kMaxVideoSide) + " a side: a smaller --scale";
 
     // The program asks whether to raise the limit; the cells go on the same whichever limit.
     a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));
     const int64_t total = options.generations;
+    if (std::unique_ptr<FrameRecorder> recorder = Recorder(model, options))
+        return RecordRun(model, options, *recorder, progress);
+    int64_t done = 0;
+    RunSteps(a, options.generations, [&] {
+        done += kPollInterval;
+        if (progress)
+            progress(done, total);
+        return true;
+    });
     std::optional<std::string> bytes;
-    if (options.output == RenderOptions::Output::Gif) {
-        GifAnimation animation(model.settings.crStateColor, options.delay);
-        bool framed = animation.AddFrame(Frame(model, options.scale));
-        for (int64_t done = 1; framed && done <= total; ++done) {
-            ComputeNextGeneration(a);
-            framed = animation.AddFrame(Frame(model, options.scale));
-            if (progress && done % kPollInterval == 0)
-                progress(done, total);
-        }
-        bytes = animation.Finish();
+    if (options.output == RenderOptions::Output::Png) {
+        bytes = PngBytes(Frame(model, options.scale));
     } else {
-        int64_t done = 0;
-        RunSteps(a, options.generations, [&] {
-            done += kPollInterval;
-            if (progress)
-                progress(done, total);
-            return true;
-        });
-        if (options.output == RenderOptions::Output::Png) {
-            bytes = PngBytes(Frame(model, options.scale));
-        } else {
-            Selection interior;
-            interior.iSelStartX = interior.iSelStartY = 1;
-            interior.iSelEndX = EffectiveMaxHor(a) - 1;
-            interior.iSelEndY = EffectiveMaxVer(a) - 1;
-            bytes = SelectionFileBytes(a, interior);
-        }
+        Selection interior;
+        interior.iSelStartX = interior.iSelStartY = 1;
+        interior.iSelEndX = EffectiveMaxHor(a) - 1;
+        interior.iSelEndY = EffectiveMaxVer(a) - 1;
+        bytes = SelectionFileBytes(a, interior);
     }
     if (progress)
         progress(total, total);

@@ -3,10 +3,14 @@
 
 #include "tests/shell/ProgramFixture.h"
 
+#include "tests/pictures/DecodedVideo.h"
+
 #include "content/AtomicFile.h"
 #include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "engine/Step.h"
 #include "explore/ContactSheet.h"
+#include "pictures/StateImage.h"
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/CommandIds.h"
 
@@ -107,6 +111,45 @@ TEST_F(RendererTest, ExploreWritesTheContactSheetAndItsRuleSetsBesideIt)
     EXPECT_EQ(5, std::count(text.begin(), text.end(), '\n'));
 }
 
+// A video holds every generation of the program's own run from the same start, at the frames per
+// second asked for; an MP4 of odd sides is padded by one pixel, a WebM keeps them.
+TEST_F(RendererTest, VideoHoldsEveryGenerationOfTheProgramsRun)
+{
+    std::string settings = kSettings;
+    settings.replace(settings.find("wMaxHor=31\nwMaxVer=25"), 21, "wMaxHor=16\nwMaxVer=12");
+    WriteSettings(settings);
+    Start();
+    Command(command::kStandard);
+    const Automaton start = A();
+    const struct {
+        const char* file;
+        const char* scale;
+        const char* fps;
+        int framesPerSecond;
+        QSize size;
+    } kVideos[] = {{"run.mp4", "5", nullptr, 25, {76, 56}}, {"run.webm", "4", "12", 12, {60, 44}}};
+    for (const auto& video : kVideos) {
+        std::vector<std::string> arguments = {"--settings", SettingsPath(), "--generations", "9",
+                                              "--scale",    video.scale,    "--output",      Path(video.file)};
+        if (video.fps != nullptr)
+            arguments.insert(arguments.end(), {"--fps", video.fps});
+        const Finished run = Render(arguments);
+        ASSERT_EQ(0, run.exitCode) << run.errors;
+        const DecodedVideo decoded = DecodeVideo(Path(video.file));
+        EXPECT_EQ(video.framesPerSecond, av_q2d(decoded.frameRate)) << video.file;
+        ASSERT_EQ(10u, decoded.frames.size()) << video.file;
+        Automaton expected = start;
+        for (const QImage& frame : decoded.frames) {
+            ASSERT_EQ(video.size, frame.size()) << video.file;
+            EXPECT_LE(CentreDifference(frame, StateImage(expected, program->GetModel().settings.crStateColor),
+                                       std::atoi(video.scale)),
+                      40)
+                << video.file << ", generation " << expected.iLevel;
+            ComputeNextGeneration(expected);
+        }
+    }
+}
+
 TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
 {
     ASSERT_TRUE(WriteFileAtomically(Path("garbage.ini"), std::string("\x89PNG\r\n\x1a\n\0\0\x01", 11)));
@@ -130,6 +173,8 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"unknown extension", {"--output", Path("out.bmp")}},
         {"a contact sheet that is no picture", {"--explore", "4", "--output", Path("out.gif")}},
         {"states without exploring", {"--states", "3", "--output", png}},
+        {"frames per second of a picture", {"--fps", "10", "--output", Path("out.gif")}},
+        {"too many frames per second", {"--fps", "121", "--output", Path("out.mp4")}},
         {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
     };
     for (const auto& bad : kBadInputs) {
