@@ -470,10 +470,12 @@ void CanvasWindow::EndRecording()
     std::unique_ptr<FrameRecorder> recorder = runner_->TakeFinishedRecording(complete);
     if (!recorder)
         return;
+    // Read first: closing the progress window emits its canceled() too.
+    const bool cancelled = recordCancelled_;
     if (progress_)
         progress_->close();
     ShowStatus();
-    if (recordCancelled_)
+    if (cancelled)
         return;
     if (!complete || !recorder->Save())
         files_.ShowWriteError();

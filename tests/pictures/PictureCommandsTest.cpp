@@ -7,10 +7,13 @@
 #include "tests/pictures/DecodedVideo.h"
 
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
+#include "engine/CellField.h"
 #include "engine/Step.h"
 #include "pictures/StateImage.h"
 #include "resources/Messages.h"
 #include "resources/PictureTexts.h"
+#include "shell/Canvas.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "views/InfoView.h"
@@ -230,6 +233,42 @@ TEST_F(PictureCommandsTest, VideoHoldsEveryGenerationWithCrispCells)
     EXPECT_EQ(std::vector<std::string>{std::string(kVideoNameMessage.english)}, Messages());
     EXPECT_EQ(level, A().iLevel);
     EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("run.avi"))));
+    EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
+}
+
+// The Canvas records its own field, generation after generation, from its worker; an MP4 of odd
+// sides gets one more pixel.
+TEST_F(PictureCommandsTest, CanvasRecordsItsFieldAsAVideo)
+{
+    Start();
+    A().byArray[3][4] = 5;
+    A().byArray[7][2] = 9;
+    program->GetCanvas().Open();
+    CanvasWindow* canvas = program->GetCanvas().Window();
+    ASSERT_NE(nullptr, canvas);
+    canvas->NewCanvas(QSize(101, 61), CanvasStart{CanvasStart::Kind::Tile, 2, 1});
+    prompts.QueueDialogAnswer(DialogAnswer()
+                                  .Type(record_dialog::kGenerations, "4")
+                                  .Type(record_dialog::kScale, "4")
+                                  .Click(kIdOk));
+    prompts.QueueFileAnswer(Path("canvas.mp4"));
+    canvas->RecordVideo();
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(QString::fromStdString(Path("canvas.mp4"))) && clock.elapsed() < 60000)
+        QTest::qWait(20);
+
+    const DecodedVideo video = DecodeVideo(Path("canvas.mp4"));
+    ASSERT_EQ(5u, video.frames.size());
+    CellField expected(101, 61);
+    expected.SetRules(A());
+    TileFieldFromArray(expected, A());
+    for (const QImage& frame : video.frames) {
+        EXPECT_EQ(QSize(404, 244), frame.size());
+        EXPECT_LE(CentreDifference(frame, StateImage(expected, program->GetModel().settings.crStateColor), 4), 40)
+            << "level " << expected.Level();
+        expected.Step();
+    }
     EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
 }
 
