@@ -2,13 +2,17 @@
 // program to the first paint of its main window, against an empty Qt window; how many
 // generations per second a continuous run shows with every view open (Array with its dynamic
 // cells, Mosaic, Multi-bitmap, Bitmap, Informations, Zoom and the icon bar), against the same run
-// with nothing to paint; and what each view's repaint after a generation takes of such a frame.
+// with nothing to paint; what each view's repaint after a generation takes of such a frame; and
+// how many frames a second the Canvas shows of a 1920 x 1080 canvas run at one generation a frame,
+// painted whole at zoom 1 in a view of that size, with no wait between frames.
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
 #include "tests/support/ScriptedPrompts.h"
+#include "shell/Canvas.h"
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
+#include "views/CanvasView.h"
 #include "views/MultiBitmapView.h"
 
 #include <QApplication>
@@ -159,6 +163,58 @@ void EngineAlone(benchmark::State& state, Bench& bench)
     state.SetItemsProcessed(state.iterations() * kGenerationsPerRun);
 }
 
+// Counts the paints of one widget.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+    int64_t Paints() const { return paints_; }
+
+protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++paints_;
+        return false;
+    }
+
+private:
+    int64_t paints_ = 0;
+};
+
+constexpr QSize kCanvasSize(1920, 1080);
+constexpr int kCanvasFramesPerRun = 60;
+
+struct CanvasRate {
+    int64_t frames = 0;
+    double seconds = 0.0;
+};
+
+void CanvasDisplay(benchmark::State& state, Bench& bench, CanvasRate& rate)
+{
+    bench.program.OpenCanvas();
+    CanvasWindow& window = *bench.program.GetCanvas().Window();
+    CanvasView& view = window.View();
+    window.resize(window.size() + (kCanvasSize - view.size()));
+    QCoreApplication::processEvents();
+    window.NewCanvas(kCanvasSize, CanvasStart{CanvasStart::Kind::Random, 16, 1});
+    window.Runner().SetFrameInterval(std::chrono::microseconds(0));
+    window.Runner().SetGenerationsPerFrame(1);
+    PaintCounter counter(view);
+    window.RunOrPause();
+    QElapsedTimer clock;
+    for (auto _ : state) {
+        const int64_t goal = counter.Paints() + kCanvasFramesPerRun;
+        clock.start();
+        while (counter.Paints() < goal)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        rate.seconds += clock.nsecsElapsed() * 1e-9;
+        rate.frames += kCanvasFramesPerRun;
+    }
+    state.SetItemsProcessed(state.iterations() * kCanvasFramesPerRun);
+    window.close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
 class RateReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal: piped, the summary lines must start with their names.
@@ -216,6 +272,10 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("continuous-engine-alone", EngineAlone, std::ref(bench))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
+    CanvasRate canvasRate;
+    benchmark::RegisterBenchmark("canvas-display", CanvasDisplay, std::ref(bench), std::ref(canvasRate))
+        ->UseRealTime()
+        ->Unit(benchmark::kMillisecond);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
@@ -243,5 +303,8 @@ int main(int argc, char** argv)
         std::printf("; the icon bar is not repainted by a run (cells of %d pixels)\n",
                     bench.program.GetModel().cells.iCellWidth);
     }
+    if (canvasRate.seconds > 0.0)
+        std::printf("canvas-display: %.0f frames/s at %d x %d\n", double(canvasRate.frames) / canvasRate.seconds,
+                    kCanvasSize.width(), kCanvasSize.height());
     return 0;
 }

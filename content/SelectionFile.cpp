@@ -19,12 +19,73 @@ struct CellWrite {
     uint8_t state;
 };
 
-// The reading state of one load. Fields are collected rather than written at once, so that a
-// read that fails halfway changes nothing; every field has its own position and only live cells
-// are kept, so there are never more than the live area holds.
+// The fields of a load into the array, collected rather than written at once, so that a read
+// that fails halfway changes nothing; only live cells are kept, so there are never more than
+// the live area holds.
+class ArrayWrites {
+public:
+    explicit ArrayWrites(const Automaton& a) : automaton_(a) {}
+
+    // False for a field outside the live area, which is not kept.
+    bool Add(int64_t x, int64_t y, uint8_t state)
+    {
+        if (!InLiveArea(automaton_, x, y))
+            return false;
+        writes_.push_back({static_cast<int>(x), static_cast<int>(y), state});
+        return true;
+    }
+
+    void Apply(Automaton& a) const
+    {
+        for (const CellWrite& write : writes_) {
+            a.byArray[write.x][write.y] = write.state;
+            a.byOldArray[write.x][write.y] = write.state;
+        }
+    }
+
+private:
+    const Automaton& automaton_;
+    std::vector<CellWrite> writes_;
+};
+
+// The same for a field, whose files can be as large as the field: one byte per cell (a list of
+// writes would take six times that), made at the first field. Cells count from 1 as the array's.
+class FieldWrites {
+public:
+    explicit FieldWrites(const CellField& f) : width_(f.Width()), height_(f.Height()) {}
+
+    bool Add(int64_t x, int64_t y, uint8_t state)
+    {
+        if (x < 1 || y < 1 || x > width_ || y > height_)
+            return false;
+        if (states_.empty())
+            states_.assign(static_cast<size_t>(width_) * static_cast<size_t>(height_), kUnwritten);
+        states_[static_cast<size_t>(y - 1) * static_cast<size_t>(width_) + static_cast<size_t>(x - 1)] = state;
+        return true;
+    }
+
+    void Apply(CellField& f) const
+    {
+        if (states_.empty())
+            return;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                if (const uint8_t state = states_[static_cast<size_t>(y) * width_ + x]; state != kUnwritten)
+                    f.SetCell(x, y, state);
+    }
+
+private:
+    static constexpr uint8_t kUnwritten = 0xFF;
+    int width_;
+    int height_;
+    std::vector<uint8_t> states_;
+};
+
+// The reading state of one load; every field has its own position from the marked point.
+template <class Writes>
 class FieldReader {
 public:
-    FieldReader(const Automaton& a, const Selection& s) : automaton_(a), pointX_(s.iPointX), pointY_(s.iPointY) {}
+    FieldReader(Writes& writes, int64_t pointX, int64_t pointY) : writes_(writes), pointX_(pointX), pointY_(pointY) {}
 
     void Feed(std::string_view bytes)
     {
@@ -50,34 +111,20 @@ public:
             StoreField();
     }
 
-    void Apply(Automaton& a) const
-    {
-        for (const CellWrite& write : writes_) {
-            a.byArray[write.x][write.y] = write.state;
-            a.byOldArray[write.x][write.y] = write.state;
-        }
-    }
-
     LoadResult Result() const { return {true, dataError_, outsideArray_}; }
 
 private:
     void StoreField()
     {
-        if (digits_ > kMaxFieldDigits || value_ >= kStateCount) {
+        if (digits_ > kMaxFieldDigits || value_ >= kStateCount)
             dataError_ = true;
-        } else {
-            const int64_t x = pointX_ + column_;
-            const int64_t y = pointY_ + row_;
-            if (InLiveArea(automaton_, x, y))
-                writes_.push_back({static_cast<int>(x), static_cast<int>(y), static_cast<uint8_t>(value_)});
-            else
-                outsideArray_ = true;
-        }
+        else if (!writes_.Add(pointX_ + column_, pointY_ + row_, static_cast<uint8_t>(value_)))
+            outsideArray_ = true;
         value_ = 0;
         digits_ = 0;
     }
 
-    const Automaton& automaton_;
+    Writes& writes_;
     int64_t pointX_;
     int64_t pointY_;
     int64_t column_ = 0; // 64-bit: a line may hold any number of TABs
@@ -86,15 +133,34 @@ private:
     int64_t digits_ = 0;
     bool dataError_ = false;
     bool outsideArray_ = false;
-    std::vector<CellWrite> writes_;
 };
 
-LoadResult Commit(Automaton& a, Selection& s, const FieldReader& reader)
+LoadResult Commit(Automaton& a, Selection& s, const ArrayWrites& writes, const FieldReader<ArrayWrites>& reader)
 {
-    reader.Apply(a);
+    writes.Apply(a);
     ApplyGeometry(a);
     s.bCellHighlight = 0;
     return reader.Result();
+}
+
+// The whole file through the reader, in pieces; false when it could not be opened or read.
+template <class Writes>
+bool ReadFile(const std::string& path, FieldReader<Writes>& reader)
+{
+    if (!IsRegularFile(path))
+        return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::vector<char> buffer(64 * 1024);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        reader.Feed(std::string_view(buffer.data(), static_cast<size_t>(in.gcount())));
+    }
+    if (in.bad())
+        return false;
+    reader.Finish();
+    return true;
 }
 
 } // namespace
@@ -113,6 +179,20 @@ std::string SelectionFileBytes(const Automaton& a, const Selection& s)
     return bytes;
 }
 
+std::string SelectionFileBytes(const CellField& f)
+{
+    std::string bytes;
+    std::vector<uint8_t> row(static_cast<size_t>(f.Width()));
+    for (int y = 0; y < f.Height(); ++y) {
+        f.ReadRow(y, row.data());
+        for (int x = 0; x < f.Width(); ++x) {
+            bytes += std::to_string(row[static_cast<size_t>(x)]);
+            bytes += x == f.Width() - 1 ? '\n' : '\t';
+        }
+    }
+    return bytes;
+}
+
 SaveResult SaveSelection(const Automaton& a, Selection& s, const std::string& path)
 {
     if (!WriteFileAtomically(path, SelectionFileBytes(a, s)))
@@ -123,29 +203,30 @@ SaveResult SaveSelection(const Automaton& a, Selection& s, const std::string& pa
 
 LoadResult LoadSelection(Automaton& a, Selection& s, std::string_view bytes)
 {
-    FieldReader reader(a, s);
+    ArrayWrites writes(a);
+    FieldReader reader(writes, s.iPointX, s.iPointY);
     reader.Feed(bytes);
     reader.Finish();
-    return Commit(a, s, reader);
+    return Commit(a, s, writes, reader);
 }
 
 LoadResult LoadSelectionFile(Automaton& a, Selection& s, const std::string& path)
 {
-    if (!IsRegularFile(path))
+    ArrayWrites writes(a);
+    FieldReader reader(writes, s.iPointX, s.iPointY);
+    if (!ReadFile(path, reader))
         return {};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    return Commit(a, s, writes, reader);
+}
+
+LoadResult LoadSelectionFile(CellField& f, int64_t pointX, int64_t pointY, const std::string& path)
+{
+    FieldWrites writes(f);
+    FieldReader reader(writes, pointX, pointY);
+    if (!ReadFile(path, reader))
         return {};
-    FieldReader reader(a, s);
-    std::vector<char> buffer(64 * 1024);
-    while (in) {
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        reader.Feed(std::string_view(buffer.data(), static_cast<size_t>(in.gcount())));
-    }
-    if (in.bad())
-        return {};
-    reader.Finish();
-    return Commit(a, s, reader);
+    writes.Apply(f);
+    return reader.Result();
 }
 
 } // namespace vellicor

@@ -9,7 +9,9 @@
 
 #include "content/Selection.h"
 #include "engine/Automaton.h"
+#include "engine/CellField.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +20,8 @@ namespace vellicor {
 // The rectangle's cells as file bytes; empty for a rectangle dragged leftwards or upwards (and
 // for a record with a corner outside the largest array, which the mouse never makes).
 std::string SelectionFileBytes(const Automaton& a, const Selection& s);
+// A whole field's cells as file bytes.
+std::string SelectionFileBytes(const CellField& f);
 
 enum class SaveResult {
     kSaved,      // file written; the rectangle's highlight is off
@@ -43,5 +47,8 @@ LoadResult LoadSelection(Automaton& a, Selection& s, std::string_view bytes);
 // The same from a file, read in pieces: nothing is written to the array unless the whole file
 // was read, and the file's size does not matter to memory.
 LoadResult LoadSelectionFile(Automaton& a, Selection& s, const std::string& path);
+// The same onto a field, its first field at cell (pointX, pointY) counted from 1 as on the array;
+// bOutsideArray when a field fell outside the field.
+LoadResult LoadSelectionFile(CellField& f, int64_t pointX, int64_t pointY, const std::string& path);
 
 } // namespace vellicor

@@ -6,9 +6,13 @@
 // consecutive bytes, cell (x, y) at (y + 1) * Stride + x + 1. Around the live cells lies a ring
 // of one cell (row 0, row Height + 1, and the bytes before and after each row's cells) that
 // feeds the sums of the edge cells: zeros in plane geometry, a copy of the opposite edges in
-// torus geometry, refreshed before every step. Each line has room for a whole vector past its
-// last cell, so a kernel may write 32 bytes at a time without reaching the next line, and the
-// bands of rows that threads compute never share a byte.
+// torus geometry, refreshed before every step. Each line has room for the 63 bytes the kernels'
+// vectors may write past its last cell, so the bands of rows that threads compute never share a
+// byte. A step reads one buffer and writes the other, then they trade places.
+//
+// Threads. The rows are split into as many bands as threads, each computed by the fast step's
+// kernels on its own thread of a pool made once; a cell depends only on the previous generation,
+// so the cells never depend on the number of threads.
 
 #include "engine/Automaton.h"
 
@@ -20,20 +24,14 @@ namespace vellicor {
 
 inline constexpr int kMaxFieldSide = 16384;
 inline constexpr int64_t kMaxFieldCells = int64_t{1} << 28;
+inline constexpr int kMaxFieldThreads = 256;
 
 // 1..kMaxFieldSide each, and at most kMaxFieldCells in all.
 bool FieldSizeAllowed(int64_t width, int64_t height);
 
-// The rule arithmetic a field runs, copied from an automaton: the resolved rules, the weights,
-// homogeneous mode, the modulo divisor as the step forms it, and the geometry.
-struct FieldRules {
-    int32_t iRules[kStateCount][kSumCount] = {};
-    int32_t iNeighbours[3][3] = {};
-    int32_t bHomogeneousMode = 1;
-    int32_t divisor = 10;
-    int32_t iGeometryMode = 0; // 0 plane: every cell outside is 0; 1 torus: the field wraps
-};
-FieldRules FieldRulesOf(const Automaton& a);
+class WorkerPool;
+struct FastStepPlan;
+enum class FastStepIsa; // engine/FastStep.h
 
 class CellField {
 public:
@@ -59,20 +57,24 @@ public:
     // Row y's Width() states in place, valid until the next Step or SetCell.
     const uint8_t* Row(int y) const { return current_ + Index(0, y); }
 
-    // The automaton's rule arithmetic, weights, homogeneous mode, modulo divisor and geometry,
+    // The automaton's rule arithmetic, weights, homogeneous mode, modulo divisor and geometry
+    // (iGeometryMode 0 plane: every cell outside is 0; anything else torus: the field wraps),
     // copied; they hold from the next Step. Between Steps only.
     void SetRules(const Automaton& a);
-    void SetRules(const FieldRules& rules);
-    const FieldRules& Rules() const { return rules_; }
 
-    // 0: every core. The cells never depend on it. Between Steps only.
+    // 0: every core; at most kMaxFieldThreads. The cells never depend on it. Between Steps only.
     void SetThreads(int threads);
-    int Threads() const { return threads_; }
+    // The number of threads Step runs on.
+    int Threads() const;
+
+    // The kernels' instruction set, Best unless a test asks for another.
+    void SetInstructionSet(FastStepIsa isa);
 
     // One generation on the set number of threads; the level goes up by 1.
     void Step();
 
-    size_t Stride() const { return stride_; }
+    // The bytes both buffers take.
+    size_t MemoryBytes() const { return 2 * bufferBytes_; }
 
 private:
     size_t Index(int x, int y) const { return (static_cast<size_t>(y) + 1) * stride_ + static_cast<size_t>(x) + 1; }
@@ -81,12 +83,16 @@ private:
     int width_ = 0;
     int height_ = 0;
     size_t stride_ = 0;
+    size_t bufferBytes_ = 0;
     int64_t level_ = 1;
     std::unique_ptr<uint8_t[]> storage_; // both buffers
     uint8_t* current_ = nullptr;         // first byte (the ring's corner) of this generation
     uint8_t* previous_ = nullptr;
-    FieldRules rules_;
+    int32_t geometry_ = 0;
+    std::unique_ptr<FastStepPlan> plan_;
+    FastStepIsa isa_;
     int threads_ = 0;
+    std::unique_ptr<WorkerPool> pool_;
 };
 
 } // namespace vellicor

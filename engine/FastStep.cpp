@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace vellicor {
 
@@ -14,15 +15,13 @@ constexpr int64_t kTwoPow31 = int64_t{1} << 31;
 
 // The entry of each reduced sum: the highest state whose rule contains it, as the reference's
 // ascending overwrite leaves it.
-void ResolveRules(const Automaton& a, uint8_t (&entries)[32])
+template <class Rules>
+void ResolveRules(const Rules& rules, uint8_t (&entries)[16])
 {
-    uint8_t resolved[16];
-    std::fill(resolved, resolved + 16, kKeepCell);
+    std::fill(entries, entries + 16, kKeepCell);
     for (int s = 0; s < kStateCount; ++s)
         for (int r = 0; r < kSumCount; ++r)
-            resolved[r] = a.iRules[s][r] == 1 ? static_cast<uint8_t>(s) : resolved[r];
-    std::copy(resolved, resolved + 16, entries);
-    std::copy(resolved, resolved + 16, entries + 16);
+            entries[r] = rules.iRules[s][r] == 1 ? static_cast<uint8_t>(s) : entries[r];
 }
 
 uint8_t OrOfOldCellsPortable(const Automaton& a)
@@ -47,11 +46,13 @@ uint8_t OrOfOldCells(const Automaton& a)
 
 // Fills the Bytes part of the plan, or returns false when byte sums could differ from the
 // reference's 32-bit arithmetic.
-bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
+template <class Rules>
+bool PlanByteSums(const Rules& rules, ptrdiff_t stride, bool linesAreColumns, bool cellsBelow16,
+                  FastStepPlan& plan)
 {
     bool nonNegative = true;
     bool nonPositive = true;
-    for (const auto& column : a.iNeighbours) {
+    for (const auto& column : rules.iNeighbours) {
         for (int32_t weight : column) {
             nonNegative = nonNegative && weight >= 0;
             nonPositive = nonPositive && weight <= 0;
@@ -64,7 +65,7 @@ bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
     // sends the whole step down the exact path.
     const int64_t largestValue = plan.homogeneous != 0 ? 1 : kStateCount - 1;
     int64_t largestMagnitude = 0;
-    for (const auto& column : a.iNeighbours)
+    for (const auto& column : rules.iNeighbours)
         for (int32_t weight : column)
             largestMagnitude += std::abs(int64_t{weight}) * largestValue;
     // A sum beyond the 32-bit range wraps in the reference and would change its sign.
@@ -82,10 +83,11 @@ bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
     else
         return false;
 
-    if (plan.homogeneous == 0 && OrOfOldCells(a) >= kStateCount)
+    if (plan.homogeneous == 0 && !cellsBelow16)
         return false;
 
-    ResolveRules(a, plan.entries);
+    std::copy(plan.ruleEntries, plan.ruleEntries + 16, plan.entries);
+    std::copy(plan.ruleEntries, plan.ruleEntries + 16, plan.entries + 16);
     if (!nonNegative) {
         // A negative remainder matches no state: only a sum of magnitude 0 (mod the divisor)
         // reaches a rule column, column 0.
@@ -98,7 +100,7 @@ bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
     plan.positionMask = 0;
     for (int i = 0; i <= 2; ++i) {
         for (int j = 0; j <= 2; ++j) {
-            const int64_t magnitude = std::abs(int64_t{a.iNeighbours[i][j]});
+            const int64_t magnitude = std::abs(int64_t{rules.iNeighbours[i][j]});
             FastStepPosition& position = plan.positions[plan.positionCount];
             uint8_t* table = position.table;
             int largest = 0;
@@ -123,8 +125,11 @@ bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
             }
             if (largest == 0)
                 continue; // contributes nothing
-            position.offset = (i - 1) * kColumnStride + (j - 1);
-            plan.positionMask |= 1 << (3 * i + j);
+            // iNeighbours[i][j] weighs the cell i - 1 columns right and j - 1 rows down.
+            const int line = linesAreColumns ? i : j;
+            const int cell = linesAreColumns ? j : i;
+            position.offset = static_cast<int32_t>((line - 1) * stride + (cell - 1));
+            plan.positionMask |= 1 << (3 * line + cell);
             if (plan.homogeneous == 0)
                 position.kind = ContributionKind::Table;
             else
@@ -155,39 +160,34 @@ bool PlanByteSums(const Automaton& a, FastStepPlan& plan)
     return true;
 }
 
-// The reference arithmetic with the rule table resolved once: sums of a column first (32-bit
+// The reference arithmetic with the rule table resolved once: sums of a line first (32-bit
 // wrapping products, as the reference keeps the low 32 bits of its 64-bit sum), then the
 // reduction and the rule for each cell.
-void ComputeExact(Automaton& a, const FastStepPlan& plan)
+void ComputeExact(const CellLines& cells, const FastStepPlan& plan)
 {
-    uint8_t entries[32];
-    ResolveRules(a, entries);
-    uint32_t weights[3][3];
-    for (int i = 0; i <= 2; ++i)
-        for (int j = 0; j <= 2; ++j)
-            weights[i][j] = static_cast<uint32_t>(plan.weights[i][j]);
-
-    uint32_t sums[kArrayDim];
-    const int rows = plan.liveRows;
-    for (int x = 1; x <= plan.liveColumns; ++x) {
-        std::fill(sums, sums + rows + 1, 0u);
+    const int length = cells.length;
+    std::vector<uint32_t> sums(static_cast<size_t>(length));
+    for (int line = 0; line < cells.lines; ++line) {
+        const ptrdiff_t start = line * cells.stride;
+        std::fill(sums.begin(), sums.end(), 0u);
         for (int i = 0; i <= 2; ++i) {
             for (int j = 0; j <= 2; ++j) {
-                const uint8_t* column = a.byOldArray[x + i - 1];
-                const uint32_t weight = weights[i][j];
+                const ptrdiff_t offset = cells.linesAreColumns ? (i - 1) * cells.stride + (j - 1)
+                                                               : (j - 1) * cells.stride + (i - 1);
+                const uint8_t* neighbours = cells.source + start + offset;
+                const uint32_t weight = static_cast<uint32_t>(plan.weights[i][j]);
                 if (plan.homogeneous != 0)
-                    for (int y = 1; y <= rows; ++y)
-                        sums[y] += (column[y + j - 1] != 0 ? 1u : 0u) * weight;
+                    for (int k = 0; k < length; ++k)
+                        sums[k] += (neighbours[k] != 0 ? 1u : 0u) * weight;
                 else
-                    for (int y = 1; y <= rows; ++y)
-                        sums[y] += column[y + j - 1] * weight;
+                    for (int k = 0; k < length; ++k)
+                        sums[k] += neighbours[k] * weight;
             }
         }
-        for (int y = 1; y <= rows; ++y) {
-            const int32_t r = ReduceSum(static_cast<int32_t>(sums[y]), plan.divisor);
-            if (r < 0 || r >= kSumCount || entries[r] == kKeepCell)
-                continue;
-            a.byArray[x][y] = entries[r];
+        for (int k = 0; k < length; ++k) {
+            const int32_t r = ReduceSum(static_cast<int32_t>(sums[k]), plan.divisor);
+            const bool kept = r < 0 || r >= kSumCount || plan.ruleEntries[r] == kKeepCell;
+            cells.target[start + k] = kept ? cells.keep[start + k] : plan.ruleEntries[r];
         }
     }
 }
@@ -207,49 +207,94 @@ void MakeSumEntries(const FastStepPlan& plan, uint8_t (&sumEntries)[256])
 }
 
 template <bool Homogeneous>
-void BytesPortable(Automaton& a, const FastStepPlan& plan)
+void BytesPortable(const CellLines& cells, const FastStepPlan& plan)
 {
     uint8_t sumEntries[256];
     MakeSumEntries(plan, sumEntries);
-    for (int x = 1; x <= plan.liveColumns; ++x) {
-        const uint8_t* oldCells = a.byOldArray[x];
-        uint8_t* cells = a.byArray[x];
-        for (int y = 1; y <= plan.liveRows; ++y) {
+    for (int line = 0; line < cells.lines; ++line) {
+        const ptrdiff_t start = line * cells.stride;
+        const uint8_t* oldCells = cells.source + start;
+        for (int k = 0; k < cells.length; ++k) {
             int sum = 0;
             for (int p = 0; p < plan.positionCount; ++p) {
                 const FastStepPosition& position = plan.positions[p];
-                const uint8_t cell = oldCells[y + position.offset];
+                const uint8_t cell = oldCells[k + position.offset];
                 sum += position.table[Homogeneous ? (cell != 0 ? 1 : 0) : cell];
             }
             const uint8_t entry = sumEntries[std::min(sum, 255)];
-            if (entry != kKeepCell)
-                cells[y] = entry;
+            cells.target[start + k] = entry != kKeepCell ? entry : cells.keep[start + k];
         }
     }
 }
 
+// Automaton and StepRules name their members alike; the array's plan reads the automaton itself
+// rather than a copy, as it is made at every step.
+template <class Rules>
+FastStepPlan MakePlan(const Rules& rules, int32_t divisor, ptrdiff_t stride, bool linesAreColumns, bool cellsBelow16)
+{
+    FastStepPlan plan;
+    plan.homogeneous = rules.bHomogeneousMode != 0 ? 1 : 0;
+    plan.divisor = divisor;
+    std::memcpy(plan.weights, rules.iNeighbours, sizeof plan.weights);
+    ResolveRules(rules, plan.ruleEntries);
+    plan.path = PlanByteSums(rules, stride, linesAreColumns, cellsBelow16, plan) ? FastStepPath::Bytes
+                                                                                 : FastStepPath::Exact;
+    return plan;
+}
+
 } // namespace
+
+StepRules StepRulesOf(const Automaton& a)
+{
+    StepRules rules;
+    std::memcpy(rules.iRules, a.iRules, sizeof rules.iRules);
+    std::memcpy(rules.iNeighbours, a.iNeighbours, sizeof rules.iNeighbours);
+    rules.bHomogeneousMode = a.bHomogeneousMode;
+    rules.divisor = ModuloDivisor(a);
+    return rules;
+}
+
+CellLines LineRange(const CellLines& cells, int first, int count)
+{
+    CellLines range = cells;
+    const ptrdiff_t start = first * cells.stride;
+    range.source += start;
+    range.keep += start;
+    range.target += start;
+    range.lines = count;
+    return range;
+}
 
 FastStepPlan PlanFastStep(const Automaton& a)
 {
-    FastStepPlan plan;
-    plan.liveColumns = EffectiveMaxHor(a) - 1;
-    plan.liveRows = EffectiveMaxVer(a) - 1;
-    plan.homogeneous = a.bHomogeneousMode != 0 ? 1 : 0;
-    plan.divisor = ModuloDivisor(a);
-    std::memcpy(plan.weights, a.iNeighbours, sizeof plan.weights);
-    plan.path = PlanByteSums(a, plan) ? FastStepPath::Bytes : FastStepPath::Exact;
-    return plan;
+    // Outside homogeneous mode a cell above 15 anywhere a sum reads needs the exact path.
+    const bool cellsBelow16 = a.bHomogeneousMode != 0 || OrOfOldCells(a) < kStateCount;
+    return MakePlan(a, ModuloDivisor(a), kColumnStride, true, cellsBelow16);
+}
+
+FastStepPlan PlanFastStep(const StepRules& rules, ptrdiff_t stride, bool linesAreColumns, bool cellsBelow16)
+{
+    return MakePlan(rules, rules.divisor, stride, linesAreColumns, cellsBelow16);
 }
 
 namespace fast {
 
-void ComputeBytesPortable(Automaton& a, const FastStepPlan& plan)
+OutsideMask::OutsideMask(int length)
+{
+    if (length > kColumnStride) {
+        long_.resize(static_cast<size_t>(length) + kPast);
+        data_ = long_.data();
+    }
+    std::memset(data_, 0, static_cast<size_t>(length));
+    std::memset(data_ + length, 0x80, kPast);
+}
+
+void ComputeBytesPortable(const CellLines& cells, const FastStepPlan& plan)
 {
     if (plan.homogeneous != 0)
-        BytesPortable<true>(a, plan);
+        BytesPortable<true>(cells, plan);
     else
-        BytesPortable<false>(a, plan);
+        BytesPortable<false>(cells, plan);
 }
 
 } // namespace fast
@@ -278,9 +323,21 @@ void ComputeCellsFast(Automaton& a) { ComputeCellsFast(a, FastStepIsa::Best); }
 
 void ComputeCellsFast(Automaton& a, FastStepIsa isa)
 {
-    const FastStepPlan plan = PlanFastStep(a);
+    CellLines cells;
+    cells.source = a.byOldArray[1] + 1;
+    cells.keep = cells.target = a.byArray[1] + 1;
+    cells.stride = kColumnStride;
+    cells.lines = EffectiveMaxHor(a) - 1;
+    cells.length = EffectiveMaxVer(a) - 1;
+    ComputeCells(cells, PlanFastStep(a), isa);
+}
+
+void ComputeCells(const CellLines& cells, const FastStepPlan& plan, FastStepIsa isa)
+{
+    if (cells.lines <= 0 || cells.length <= 0)
+        return;
     if (plan.path == FastStepPath::Exact) {
-        ComputeExact(a, plan);
+        ComputeExact(cells, plan);
         return;
     }
     // An instruction set the processor lacks is never run: the best one it has stands in.
@@ -288,15 +345,15 @@ void ComputeCellsFast(Automaton& a, FastStepIsa isa)
         isa = FastStepIsaAvailable(FastStepIsa::Avx2) ? FastStepIsa::Avx2 : FastStepIsa::Sse2;
 #if defined(__x86_64__)
     if (isa == FastStepIsa::Avx2) {
-        fast::ComputeBytesAvx2(a, plan);
+        fast::ComputeBytesAvx2(cells, plan);
         return;
     }
     if (isa == FastStepIsa::Sse2 && plan.homogeneous != 0) {
-        fast::ComputeBytesSse2(a, plan);
+        fast::ComputeBytesSse2(cells, plan);
         return;
     }
 #endif
-    fast::ComputeBytesPortable(a, plan);
+    fast::ComputeBytesPortable(cells, plan);
 }
 
 } // namespace vellicor

@@ -74,7 +74,7 @@ VELLICOR_AVX2 Constants<Ops> MakeConstants(const FastStepPlan& plan)
 // cells without a rule and the rows outside the live ones.
 template <class Ops>
 VELLICOR_AVX2 inline void FinishChunk(const FastStepPlan& plan, const Constants<Ops>& k, typename Ops::V sum,
-                                      typename Ops::V outside, uint8_t* cells)
+                                      typename Ops::V outside, const uint8_t* keep, uint8_t* cells)
 {
     // min(s, s - m) is s - m when s >= m and s otherwise: below m the byte subtraction wraps
     // above s, because m < 256.
@@ -83,7 +83,7 @@ VELLICOR_AVX2 inline void FinishChunk(const FastStepPlan& plan, const Constants<
     if (plan.clampSum != 0)
         sum = Ops::Min(sum, k.fifteen);
     const typename Ops::V entry = Ops::Or(Ops::Lookup(k.entries, sum), outside);
-    Ops::Store(cells, Ops::KeepOrNew(entry, Ops::Load(cells)));
+    Ops::Store(cells, Ops::KeepOrNew(entry, Ops::Load(keep)));
 }
 
 template <ContributionKind Kind, class Ops>
@@ -124,12 +124,12 @@ VELLICOR_AVX2 inline void AddPosition(const FastStepPosition& position, const ui
     }
 }
 
-// One column, oldCells and cells pointing at row 1. outside holds 0x80 for the rows that
-// must keep their bytes (ring and beyond), 0 for live rows, from row 1 on.
+// A run of cells of one line, oldCells, keep and cells pointing at its first cell. outside holds
+// 0x80 for the cells that must keep their bytes (ring and beyond), 0 for the cells computed.
 template <int WideChunks, bool NarrowTail>
 VELLICOR_AVX2 inline void ComputeColumn(const FastStepPlan& plan, const Constants<Wide>& wide,
-                                        const Constants<Narrow>& narrow, const uint8_t* oldCells, uint8_t* cells,
-                                        const uint8_t* outside)
+                                        const Constants<Narrow>& narrow, const uint8_t* oldCells, const uint8_t* keep,
+                                        uint8_t* cells, const uint8_t* outside)
 {
     ColumnSums<WideChunks, NarrowTail> sums;
     for (auto& sum : sums.wide)
@@ -151,18 +151,30 @@ VELLICOR_AVX2 inline void ComputeColumn(const FastStepPlan& plan, const Constant
     }
 #pragma GCC unroll 4
     for (int c = 0; c < WideChunks; ++c)
-        FinishChunk<Wide>(plan, wide, sums.wide[c], Wide::Load(outside + c * Wide::kLanes), cells + c * Wide::kLanes);
+        FinishChunk<Wide>(plan, wide, sums.wide[c], Wide::Load(outside + c * Wide::kLanes), keep + c * Wide::kLanes,
+                          cells + c * Wide::kLanes);
     if constexpr (NarrowTail)
-        FinishChunk<Narrow>(plan, narrow, sums.narrow, Narrow::Load(outside + sums.kTail), cells + sums.kTail);
+        FinishChunk<Narrow>(plan, narrow, sums.narrow, Narrow::Load(outside + sums.kTail), keep + sums.kTail,
+                            cells + sums.kTail);
 }
 
+// The cells from offset on of every line.
 template <int WideChunks, bool NarrowTail>
-VELLICOR_AVX2 void ComputeColumns(Automaton& a, const FastStepPlan& plan, const uint8_t* outside)
+VELLICOR_AVX2 void ComputeColumns(const CellLines& cells, const FastStepPlan& plan, ptrdiff_t offset,
+                                  const uint8_t* outside)
 {
     const Constants<Wide> wide = MakeConstants<Wide>(plan);
     const Constants<Narrow> narrow = MakeConstants<Narrow>(plan);
-    for (int x = 1; x <= plan.liveColumns; ++x)
-        ComputeColumn<WideChunks, NarrowTail>(plan, wide, narrow, a.byOldArray[x] + 1, a.byArray[x] + 1, outside + 1);
+    const ptrdiff_t stride = cells.stride;
+    const int lines = cells.lines;
+    const uint8_t* source = cells.source + offset;
+    const uint8_t* keep = cells.keep + offset;
+    uint8_t* target = cells.target + offset;
+    for (int line = 0; line < lines; ++line) {
+        const ptrdiff_t start = line * stride;
+        ComputeColumn<WideChunks, NarrowTail>(plan, wide, narrow, source + start, keep + start, target + start,
+                                              outside + offset);
+    }
 }
 
 // Homogeneous plans whose positions all contribute min(cell, 1), as Life's do, share work
@@ -209,30 +221,37 @@ VELLICOR_AVX2 inline Partials<Ops> ColumnPartials(const uint8_t* rowAbove, typen
 }
 
 template <class Ops, int Mask>
-VELLICOR_AVX2 void SweepBand(Automaton& a, const FastStepPlan& plan, const Constants<Ops>& k, int firstRow,
-                             const uint8_t* outside)
+VELLICOR_AVX2 void SweepBand(const CellLines& cells, const FastStepPlan& plan, const Constants<Ops>& k,
+                             ptrdiff_t offset, const uint8_t* outside)
 {
-    const typename Ops::V outsideRows = Ops::Load(outside + firstRow);
-    Partials<Ops> left = ColumnPartials<Ops, Mask>(a.byOldArray[0] + firstRow - 1, k.one);
-    Partials<Ops> centre = ColumnPartials<Ops, Mask>(a.byOldArray[1] + firstRow - 1, k.one);
-    for (int x = 1; x <= plan.liveColumns; ++x) {
-        const Partials<Ops> right = ColumnPartials<Ops, Mask>(a.byOldArray[x + 1] + firstRow - 1, k.one);
+    // Locals, not members: a store through a byte pointer could change any member.
+    const typename Ops::V outsideCells = Ops::Load(outside + offset);
+    const ptrdiff_t stride = cells.stride;
+    const int lines = cells.lines;
+    const uint8_t* source = cells.source + offset - 1;
+    const uint8_t* keep = cells.keep + offset;
+    uint8_t* target = cells.target + offset;
+    Partials<Ops> left = ColumnPartials<Ops, Mask>(source - stride, k.one);
+    Partials<Ops> centre = ColumnPartials<Ops, Mask>(source, k.one);
+    for (int line = 0; line < lines; ++line) {
+        const ptrdiff_t start = line * stride;
+        const Partials<Ops> right = ColumnPartials<Ops, Mask>(source + start + stride, k.one);
         const typename Ops::V sum = Ops::AddSat(Ops::AddSat(left.asLeft, centre.asCentre), right.asRight);
-        FinishChunk<Ops>(plan, k, sum, outsideRows, a.byArray[x] + firstRow);
+        FinishChunk<Ops>(plan, k, sum, outsideCells, keep + start, target + start);
         left = centre;
         centre = right;
     }
 }
 
 template <int Mask>
-VELLICOR_AVX2 void SweepColumns(Automaton& a, const FastStepPlan& plan, const uint8_t* outside, int wideChunks,
-                                bool narrowTail)
+VELLICOR_AVX2 void SweepColumns(const CellLines& cells, const FastStepPlan& plan, const uint8_t* outside,
+                                int wideChunks, bool narrowTail)
 {
     const Constants<Wide> wide = MakeConstants<Wide>(plan);
     for (int band = 0; band < wideChunks; ++band)
-        SweepBand<Wide, Mask>(a, plan, wide, 1 + band * Wide::kLanes, outside);
+        SweepBand<Wide, Mask>(cells, plan, wide, band * Wide::kLanes, outside);
     if (narrowTail)
-        SweepBand<Narrow, Mask>(a, plan, MakeConstants<Narrow>(plan), 1 + wideChunks * Wide::kLanes, outside);
+        SweepBand<Narrow, Mask>(cells, plan, MakeConstants<Narrow>(plan), wideChunks * Wide::kLanes, outside);
 }
 
 // The neighbourhood presets: eight neighbours (Life), nine, the five of the cross, the cell
@@ -243,8 +262,8 @@ constexpr int kFiveNeighbours = 0x1FF & ~((1 << 0) | (1 << 2) | (1 << 6) | (1 <<
 constexpr int kOneDimensional = (1 << 3) | (1 << 4) | (1 << 5);
 
 // True when the plan was swept.
-VELLICOR_AVX2 bool SweepIfShared(Automaton& a, const FastStepPlan& plan, const uint8_t* outside, int wideChunks,
-                                 bool narrowTail)
+VELLICOR_AVX2 bool SweepIfShared(const CellLines& cells, const FastStepPlan& plan, const uint8_t* outside,
+                                 int wideChunks, bool narrowTail)
 {
     if (plan.homogeneous == 0)
         return false;
@@ -252,44 +271,79 @@ VELLICOR_AVX2 bool SweepIfShared(Automaton& a, const FastStepPlan& plan, const u
         if (plan.positions[p].kind != ContributionKind::NonZero)
             return false;
     switch (plan.positionMask) {
-    case kEightNeighbours: SweepColumns<kEightNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
-    case kNineNeighbours: SweepColumns<kNineNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
-    case kFiveNeighbours: SweepColumns<kFiveNeighbours>(a, plan, outside, wideChunks, narrowTail); return true;
-    case kOneDimensional: SweepColumns<kOneDimensional>(a, plan, outside, wideChunks, narrowTail); return true;
+    case kEightNeighbours: SweepColumns<kEightNeighbours>(cells, plan, outside, wideChunks, narrowTail); return true;
+    case kNineNeighbours: SweepColumns<kNineNeighbours>(cells, plan, outside, wideChunks, narrowTail); return true;
+    case kFiveNeighbours: SweepColumns<kFiveNeighbours>(cells, plan, outside, wideChunks, narrowTail); return true;
+    case kOneDimensional: SweepColumns<kOneDimensional>(cells, plan, outside, wideChunks, narrowTail); return true;
     default: return false;
+    }
+}
+
+// The run of cells from offset on, of length 1..112 (three 32-lane chunks and a 16-lane tail).
+VELLICOR_AVX2 void ComputeRun(const CellLines& cells, const FastStepPlan& plan, ptrdiff_t offset, int length,
+                              const uint8_t* outside)
+{
+    // Up to 16 cells past the last full chunk go to a 16-lane tail, more to one more 32-lane
+    // chunk.
+    const int full = length / 32;
+    const int rest = length % 32;
+    const int wideChunks = rest > 16 ? full + 1 : full;
+    const bool narrowTail = rest > 0 && rest <= 16;
+    switch (wideChunks * 2 + (narrowTail ? 1 : 0)) {
+    case 1: ComputeColumns<0, true>(cells, plan, offset, outside); break;
+    case 2: ComputeColumns<1, false>(cells, plan, offset, outside); break;
+    case 3: ComputeColumns<1, true>(cells, plan, offset, outside); break;
+    case 4: ComputeColumns<2, false>(cells, plan, offset, outside); break;
+    case 5: ComputeColumns<2, true>(cells, plan, offset, outside); break;
+    case 6: ComputeColumns<3, false>(cells, plan, offset, outside); break;
+    case 7: ComputeColumns<3, true>(cells, plan, offset, outside); break;
+    case 8: ComputeColumns<4, false>(cells, plan, offset, outside); break;
+    default: break; // longer runs are split by the caller
+    }
+}
+
+constexpr int kLongRun = 4 * Wide::kLanes;
+
+// Lines longer than a run: each line in runs of 128 cells, the last run with the rest, so the
+// four chunks of a run stay in registers and the line is read front to back once.
+VELLICOR_AVX2 void ComputeLongLines(const CellLines& cells, const FastStepPlan& plan, const uint8_t* outside)
+{
+    const Constants<Wide> wide = MakeConstants<Wide>(plan);
+    const Constants<Narrow> narrow = MakeConstants<Narrow>(plan);
+    const int fullRuns = (cells.length - 1) / kLongRun; // the last run, full or not, comes after
+    const int lastOffset = fullRuns * kLongRun;
+    for (int line = 0; line < cells.lines; ++line) {
+        const ptrdiff_t start = line * cells.stride;
+        for (int run = 0; run < fullRuns; ++run) {
+            const ptrdiff_t at = start + run * kLongRun;
+            ComputeColumn<4, false>(plan, wide, narrow, cells.source + at, cells.keep + at, cells.target + at,
+                                    outside + run * kLongRun);
+        }
+        ComputeRun(LineRange(cells, line, 1), plan, lastOffset, cells.length - lastOffset, outside);
     }
 }
 
 } // namespace
 
-VELLICOR_AVX2 void ComputeBytesAvx2(Automaton& a, const FastStepPlan& plan)
+VELLICOR_AVX2 void ComputeBytesAvx2(const CellLines& cells, const FastStepPlan& plan)
 {
-    const int rows = plan.liveRows;
-    if (plan.liveColumns <= 0 || rows <= 0)
+    const int length = cells.length;
+    if (cells.lines <= 0 || length <= 0)
         return;
-    // Rows 1..rows are written; no chunk reaches past row kColumnStride + 16.
-    alignas(32) uint8_t outside[kColumnStride + 32];
-    for (int y = 0; y < kColumnStride + 32; ++y)
-        outside[y] = y >= 1 && y <= rows ? 0 : 0x80;
+    // No chunk reaches 32 bytes past the last cell.
+    const OutsideMask mask(length);
+    const uint8_t* outside = mask.Data();
 
-    // Up to 16 rows past the last full chunk go to a 16-lane tail, more to one more 32-lane
-    // chunk. Live rows are at most kMaxDimension - 1 = 100.
-    const int full = rows / 32;
-    const int rest = rows % 32;
+    const int full = length / 32;
+    const int rest = length % 32;
     const int wideChunks = rest > 16 ? full + 1 : full;
     const bool narrowTail = rest > 0 && rest <= 16;
-    if (SweepIfShared(a, plan, outside, wideChunks, narrowTail))
+    if (SweepIfShared(cells, plan, outside, wideChunks, narrowTail))
         return;
-    switch (wideChunks * 2 + (narrowTail ? 1 : 0)) {
-    case 1: ComputeColumns<0, true>(a, plan, outside); break;
-    case 2: ComputeColumns<1, false>(a, plan, outside); break;
-    case 3: ComputeColumns<1, true>(a, plan, outside); break;
-    case 4: ComputeColumns<2, false>(a, plan, outside); break;
-    case 5: ComputeColumns<2, true>(a, plan, outside); break;
-    case 6: ComputeColumns<3, false>(a, plan, outside); break;
-    case 7: ComputeColumns<3, true>(a, plan, outside); break;
-    default: ComputeBytesPortable(a, plan); break; // more rows than the array holds: never
-    }
+    if (length <= kLongRun - 16)
+        ComputeRun(cells, plan, 0, length, outside);
+    else
+        ComputeLongLines(cells, plan, outside);
 }
 
 VELLICOR_AVX2 uint8_t OrOfOldCellsAvx2(const Automaton& a)

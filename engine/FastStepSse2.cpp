@@ -51,8 +51,8 @@ Sse2Constants MakeConstants(const FastStepPlan& plan)
     return k;
 }
 
-void ComputeRows(const FastStepPlan& plan, const Sse2Constants& k, const uint8_t* oldCells, uint8_t* cells,
-                 const uint8_t* outside)
+void ComputeRows(const FastStepPlan& plan, const Sse2Constants& k, const uint8_t* oldCells, const uint8_t* keep,
+                 uint8_t* cells, const uint8_t* outside)
 {
     const __m128i zero = _mm_setzero_si128();
     __m128i sum[kChunks] = {};
@@ -81,34 +81,35 @@ void ComputeRows(const FastStepPlan& plan, const Sse2Constants& k, const uint8_t
         __m128i entry = _mm_or_si128(_mm_cmpgt_epi8(sum[c], k.nine), Load(outside + c * kLanes));
         for (int e = 0; e < k.entryCount; ++e)
             entry = _mm_or_si128(entry, _mm_and_si128(_mm_cmpeq_epi8(sum[c], k.entrySum[e]), k.entryValue[e]));
-        const __m128i keep = _mm_cmplt_epi8(entry, zero);
-        const __m128i cell = Load(cells + c * kLanes);
-        Store(cells + c * kLanes, _mm_or_si128(_mm_and_si128(keep, cell), _mm_andnot_si128(keep, entry)));
+        const __m128i kept = _mm_cmplt_epi8(entry, zero);
+        const __m128i cell = Load(keep + c * kLanes);
+        Store(cells + c * kLanes, _mm_or_si128(_mm_and_si128(kept, cell), _mm_andnot_si128(kept, entry)));
     }
 }
 
 } // namespace
 
-void ComputeBytesSse2(Automaton& a, const FastStepPlan& plan)
+void ComputeBytesSse2(const CellLines& cells, const FastStepPlan& plan)
 {
     // The byte-table positions of non-homogeneous plans need a shuffle SSE2 lacks.
     if (plan.homogeneous == 0) {
-        ComputeBytesPortable(a, plan);
+        ComputeBytesPortable(cells, plan);
         return;
     }
-    const int rows = plan.liveRows;
-    if (plan.liveColumns <= 0 || rows <= 0)
+    const int length = cells.length;
+    if (cells.lines <= 0 || length <= 0)
         return;
-    // Two 64-row groups reach row 128 (row 0 of the next column, rewritten with its own
-    // bytes); the mask keeps every row outside 1..rows.
+    // 64-cell groups reach up to 63 bytes past the last cell; the mask keeps every byte there.
     constexpr int groupRows = kChunks * kLanes;
-    alignas(16) uint8_t outside[2 * groupRows + 1];
-    for (int y = 0; y < 2 * groupRows + 1; ++y)
-        outside[y] = y >= 1 && y <= rows ? 0 : 0x80;
+    static_assert(groupRows <= OutsideMask::kPast);
+    const OutsideMask outside(length);
     const Sse2Constants k = MakeConstants(plan);
-    for (int x = 1; x <= plan.liveColumns; ++x)
-        for (int y = 1; y <= rows; y += groupRows)
-            ComputeRows(plan, k, a.byOldArray[x] + y, a.byArray[x] + y, outside + y);
+    for (int line = 0; line < cells.lines; ++line) {
+        const ptrdiff_t start = line * cells.stride;
+        for (int y = 0; y < length; y += groupRows)
+            ComputeRows(plan, k, cells.source + start + y, cells.keep + start + y, cells.target + start + y,
+                        outside.Data() + y);
+    }
 }
 
 } // namespace vellicor::fast

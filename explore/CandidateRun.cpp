@@ -11,7 +11,6 @@ namespace vellicor {
 
 namespace {
 
-constexpr int kPlaneEdge = 2;    // rows and columns along each edge that IsUniform leaves out
 constexpr int kPeriodSample = 8; // generations between the samples of the period-2 test
 
 bool SameLiveCells(const Automaton& a, const CellArray& one, const CellArray& other)
@@ -51,13 +50,10 @@ void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last)
 
 bool IsUniform(const Automaton& a)
 {
-    const int h = EffectiveMaxHor(a);
-    const int v = EffectiveMaxVer(a);
-    // Edges only where something is left inside them.
-    const int edge = a.iGeometryMode == 0 && h > 5 + kPlaneEdge && v > 5 + kPlaneEdge ? kPlaneEdge : 0;
-    const uint8_t first = a.byArray[1 + edge][1 + edge];
-    for (int x = 1 + edge; x <= h - 1 - edge; ++x)
-        for (int y = 1 + edge; y <= v - 1 - edge; ++y)
+    const JudgedCells judged = CellsToJudge(a);
+    const uint8_t first = a.byArray[judged.left][judged.top];
+    for (int x = judged.left; x <= judged.right; ++x)
+        for (int y = judged.top; y <= judged.bottom; ++y)
             if (a.byArray[x][y] != first)
                 return false;
     return true;
@@ -71,6 +67,8 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, co
     // begins just before the end.
     const auto kept = stopWhenDull ? std::make_unique<CellArray>() : nullptr;
     const auto columnsBytes = static_cast<size_t>(EffectiveMaxHor(a) + 1) * kColumnStride;
+    // A run too short to look at twice is looked at once, at K.
+    const int32_t earlyLook = generations >= 8 ? generations / 4 : -1;
     int32_t keptGeneration = -1;
     for (int32_t i = 0;; ++i) {
         if (kept && (i % kPeriodSample == 0 || i == generations - 2)) {
@@ -88,10 +86,18 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, co
             return {RunVerdict::Freezes, i + 1};
         if (i + 1 == keptGeneration + 2 && SameLiveCells(a, a.byArray, *kept))
             return {RunVerdict::PeriodTwo, i + 1};
+        if (i + 1 == earlyLook) {
+            const double structure = StructureFigure(a);
+            if (structure < kEarlyNoiseBelow)
+                return {IsUniform(a) ? RunVerdict::DiesOut : RunVerdict::Noise, i + 1, structure};
+        }
     }
-    if (stopWhenDull && IsUniform(a))
+    if (!stopWhenDull)
+        return {RunVerdict::Lively, generations, StructureFigure(a)};
+    if (IsUniform(a))
         return {RunVerdict::DiesOut, generations};
-    return {RunVerdict::Lively, generations};
+    const double structure = StructureFigure(a);
+    return {structure < kNoiseBelow ? RunVerdict::Noise : RunVerdict::Lively, generations, structure};
 }
 
 } // namespace vellicor

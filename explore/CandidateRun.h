@@ -4,21 +4,28 @@
 //
 // Dull runs rarely make a picture: a run that dies out (one state on every live cell after K
 // generations; see IsUniform for the plane's edges), freezes (a generation equal to the one
-// before, at any time within K) or settles into a cycle of period 2 (a generation equal to the one
-// two before, within K). The last two are found as they happen, so most dull runs cost a few
-// generations rather than K.
+// before, at any time within K), settles into a cycle of period 2 (a generation equal to the one
+// two before, within K) or ends as noise (a structure figure below kNoiseBelow after K
+// generations, explore/Structure.h). Freezing and blinking are found as they happen, and noise is
+// looked for once before K too, at K / 4: so most dull runs cost a fraction of K.
 
 #include "explore/RuleCandidates.h"
+#include "explore/Structure.h"
 
 #include <atomic>
 
 namespace vellicor {
 
-enum class RunVerdict { Lively, DiesOut, Freezes, PeriodTwo, Cancelled };
+enum class RunVerdict { Lively, DiesOut, Freezes, PeriodTwo, Noise, Cancelled };
+
+// The early look at K / 4 calls noise only what is far below the mark: some runs from a random
+// start gather their structure slowly, and a candidate passed over costs another run.
+inline constexpr double kEarlyNoiseBelow = kNoiseBelow / 2;
 
 struct RunOutcome {
     RunVerdict verdict = RunVerdict::Lively;
     int32_t generations = 0; // computed before the verdict: K for a lively run
+    double structure = 0.0;  // StructureFigure where the run ended: Lively, Noise (0 for the others)
 };
 
 // The rules in both forms, and a run that no iteration limit stops: K generations from level 1.
@@ -27,13 +34,13 @@ void PrepareCandidate(Automaton& a, const RuleSet& numAuto);
 
 // K generations of ComputeNextGeneration on a prepared automaton, which ends holding the last
 // one. With stopWhenDull the run ends at the first sign of a dull one; without it the verdict is
-// Lively or Cancelled. cancel, when given, is read before every generation.
+// Lively or Cancelled, and the structure that of the last generation. cancel, when given, is
+// read before every generation.
 RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
                         const std::atomic<bool>* cancel = nullptr);
 
-// One state on every live cell. In plane geometry the two outermost rows and columns are not
-// counted: the border ring of zeros keeps stirring them, so a run that has filled the rest of the
-// array with one state would otherwise never count as dead, and it shows a plain square.
+// One state on every cell that CellsToJudge names (explore/Structure.h): in plane geometry not
+// the two outermost rows and columns, which the border keeps stirring.
 bool IsUniform(const Automaton& a);
 
 // A candidate taken by the program: its rules in both forms, as the Transition rules dialog's OK

@@ -3,6 +3,7 @@
 #include "explore/Exploration.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace vellicor {
 
@@ -53,15 +54,17 @@ SheetPicture ComposeContactSheet(const std::vector<const Automaton*>& tiles, con
     return sheet;
 }
 
-std::string SheetText(const std::vector<RuleSet>& rules)
+std::string SheetText(const std::vector<SlotResult>& tiles)
 {
     std::string text;
-    for (const RuleSet& r : rules) {
-        for (size_t s = 0; s < r.size(); ++s) {
-            if (s > 0)
-                text += ' ';
-            text += std::to_string(r[s]);
+    for (const SlotResult& tile : tiles) {
+        for (const int32_t mask : tile.rules) {
+            text += std::to_string(mask);
+            text += ' ';
         }
+        char figure[32];
+        const auto written = std::to_chars(figure, figure + sizeof figure, tile.structure, std::chars_format::fixed, 2);
+        text.append(figure, written.ptr);
         text += '\n';
     }
     return text;
@@ -73,12 +76,9 @@ ExploreSheet MakeExploreSheet(const Automaton& start, const uint32_t crStateColo
     const ExplorePlan plan{CandidateKind::New, options.seed, options.states, {}, {}};
     const std::vector<SlotResult> results = ExploreAll(start, plan, options.generations, options.count);
     std::vector<const Automaton*> tiles;
-    std::vector<RuleSet> rules;
-    for (const SlotResult& r : results) {
+    for (const SlotResult& r : results)
         tiles.push_back(r.last.get());
-        rules.push_back(r.rules);
-    }
-    return {ComposeContactSheet(tiles, crStateColor, options.scale), SheetText(rules)};
+    return {ComposeContactSheet(tiles, crStateColor, options.scale), SheetText(results)};
 }
 
 std::string SheetTextPath(const std::string& picturePath)

@@ -2,7 +2,8 @@
 // The renderer's contact sheet of an exploration: the tiles in reading order, ceil(sqrt(N)) to a
 // row, each the last generation with every cell scale x scale pixels, on white with a margin of
 // kSheetMargin pixels around and between the tiles; and the text beside it, one line per tile
-// with its sixteen iNumAuto values separated by spaces.
+// with its sixteen iNumAuto values and its structure figure (explore/Structure.h) separated by
+// spaces, so that scripts can sort and pick.
 //
 // The pixels are 0xAARRGGBB words, row after row, so the renderer's picture writer can wrap them
 // in a picture of its own without a copy of this code knowing about it.
@@ -40,8 +41,11 @@ struct SheetPicture {
 SheetPicture ComposeContactSheet(const std::vector<const Automaton*>& tiles, const uint32_t crStateColor[kStateCount],
                                  int scale);
 
-// "499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n" for each rule set.
-std::string SheetText(const std::vector<RuleSet>& rules);
+struct SlotResult;
+
+// "499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0.37\n" for each tile: the figure with two decimals and a
+// point, whatever the locale.
+std::string SheetText(const std::vector<SlotResult>& tiles);
 
 // The renderer's --explore: N New candidates of the first n states from the seed, K generations
 // each from the start, the dull ones replaced as in the program's explorer.

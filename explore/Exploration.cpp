@@ -44,8 +44,10 @@ void Exploration::Work()
 bool Exploration::RunSlot(int slot)
 {
     auto run = std::make_shared<Automaton>();
+    // The best dull attempt so far: any noise beats the other kinds, which show little or nothing.
     RuleSet best{};
-    int32_t bestGenerations = -1;
+    SlotMark bestMark = SlotMark::Dull;
+    RunOutcome bestOutcome{RunVerdict::DiesOut, -1};
     for (int attempt = 0; attempt < kExploreAttempts; ++attempt) {
         const RuleSet rules = MakeCandidate(plan_, slot, attempt);
         *run = *start_;
@@ -54,19 +56,24 @@ bool Exploration::RunSlot(int slot)
         if (outcome.verdict == RunVerdict::Cancelled)
             return false;
         if (outcome.verdict == RunVerdict::Lively) {
-            sink_({slot, rules, false, attempt + 1, std::move(run)});
+            sink_({slot, rules, SlotMark::None, attempt + 1, outcome.structure, std::move(run)});
             return true;
         }
-        if (outcome.generations > bestGenerations) {
+        const bool noise = outcome.verdict == RunVerdict::Noise;
+        const bool better = noise ? bestMark == SlotMark::Dull || outcome.structure > bestOutcome.structure
+                                  : bestMark == SlotMark::Dull && outcome.generations > bestOutcome.generations;
+        if (better) {
             best = rules;
-            bestGenerations = outcome.generations;
+            bestMark = noise ? SlotMark::Noise : SlotMark::Dull;
+            bestOutcome = outcome;
         }
     }
     *run = *start_;
     PrepareCandidate(*run, best);
-    if (RunCandidate(*run, generations_, false, &cancel_).verdict == RunVerdict::Cancelled)
+    const RunOutcome shown = RunCandidate(*run, generations_, false, &cancel_);
+    if (shown.verdict == RunVerdict::Cancelled)
         return false;
-    sink_({slot, best, true, kExploreAttempts, std::move(run)});
+    sink_({slot, best, bestMark, kExploreAttempts, shown.structure, std::move(run)});
     return true;
 }
 

@@ -45,6 +45,10 @@ QWidget* QtUserPrompts::Parent() const
     if (QWidget* modal = QApplication::activeModalWidget()) {
         return modal;
     }
+    // A window of its own (the Canvas, full screen perhaps) keeps its dialogs above it: under the
+    // main window they would open behind it.
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
     return owner_.data();
 }
 

@@ -1,6 +1,7 @@
 #include "render/RenderOptions.h"
 
 #include "engine/Automaton.h"
+#include "engine/CellField.h"
 #include "pictures/VideoRecording.h"
 
 #include <algorithm>
@@ -32,12 +33,19 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
                       the first, animated and looping, .mp4 (H.264) or .webm (VP9) the same as
                       a video, .txt or .asc the last generation's cells as a selection file
   --explore N         instead of one run, a contact sheet of N candidate rule sets (1 to 1024)
-                      grown from the start, dull runs replaced as in the program's rule explorer:
-                      in reading order, ceil(sqrt(N)) to a row, each the last generation at
-                      --scale with white margins of 4 pixels; --output must be a .png, and a
-                      .txt beside it gets one line per tile, its sixteen iNumAuto values
+                      grown from the start, dull runs (noise too) replaced as in the program's
+                      rule explorer: in reading order, ceil(sqrt(N)) to a row, each the last
+                      generation at --scale with white margins of 4 pixels; --output must be a
+                      .png, and a .txt beside it gets one line per tile, its sixteen iNumAuto
+                      values and its structure, 0.00 to 1.00 (below 0.10 is noise)
   --states n          the explorer's candidates use the first n states (2 to 16, default 4)
                       --generations is K, each candidate's run (default 100); --seed draws them
+  --size WxH          a canvas of W x H cells (1 to 16384 a side) instead of the settings'
+                      array: --init null (the default) or random (each cell uniform over the
+                      states 0 to n-1, --states n, default 2) and --cells at --at X,Y act on it
+  --tile              with --size: every start option acts on the settings' array as without
+                      --size, and that start is repeated across the canvas from its top-left
+  --threads N         the canvas's threads (1 to 256, default every core); the same file for any
   --help              this text
 
 The iteration limit of the settings does not stop the run. On bad input the renderer prints
@@ -45,9 +53,10 @@ one line on stderr, exits with a non-zero status and writes no file.
 )";
 
 // Options that take a value, and those that stand alone.
-constexpr std::string_view kValued[] = {"--settings", "--init",  "--seed",  "--cells",   "--at",    "--generations",
-                                        "--scale",    "--delay", "--fps",    "--output", "--explore", "--states"};
-constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help"};
+constexpr std::string_view kValued[] = {"--settings", "--init",    "--seed",   "--cells",   "--at",
+                                        "--generations", "--scale", "--delay", "--fps",     "--output",
+                                        "--explore",  "--states",  "--size",   "--threads"};
+constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help", "--tile"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
 std::string Quoted(std::string_view text)
@@ -103,6 +112,25 @@ std::optional<RenderOptions::Output> OutputKind(const std::string& path)
     return std::nullopt;
 }
 
+// Two numbers 1..kMaxFieldSide with a separator between them, as "--at 3,4" or "--size 640x480".
+std::optional<std::string> Pair(std::string_view option, const std::string& value, const char* separators,
+                                const char* form, int32_t& first, int32_t& second)
+{
+    const size_t separator = value.find_first_of(separators);
+    if (separator == std::string::npos)
+        return std::string(option) + ": " + Quoted(value) + " is not " + form;
+    int32_t* targets[] = {&first, &second};
+    const std::string_view parts[] = {std::string_view(value).substr(0, separator),
+                                      std::string_view(value).substr(separator + 1)};
+    for (int k = 0; k < 2; ++k) {
+        auto parsed = Number(option, parts[k], 1, kMaxFieldSide);
+        if (auto* message = std::get_if<std::string>(&parsed))
+            return *message;
+        *targets[k] = static_cast<int32_t>(std::get<int64_t>(parsed));
+    }
+    return std::nullopt;
+}
+
 // Applies one option and its value; the message when the value is refused.
 std::optional<std::string> Apply(RenderOptions& options, std::string_view option, const std::string& value)
 {
@@ -139,21 +167,12 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
         options.seed = seed;
         return refused;
     }
-    if (option == "--at") {
-        const size_t comma = value.find(',');
-        if (comma == std::string::npos)
-            return "--at: " + Quoted(value) + " is not X,Y";
-        int32_t* targets[] = {&options.atX, &options.atY};
-        const std::string_view parts[] = {std::string_view(value).substr(0, comma),
-                                          std::string_view(value).substr(comma + 1)};
-        for (int k = 0; k < 2; ++k) {
-            auto parsed = Number(option, parts[k], 1, 100);
-            if (auto* message = std::get_if<std::string>(&parsed))
-                return *message;
-            *targets[k] = static_cast<int32_t>(std::get<int64_t>(parsed));
-        }
-        return std::nullopt;
-    }
+    if (option == "--at")
+        return Pair(option, value, ",", "X,Y", options.atX, options.atY);
+    if (option == "--size")
+        return Pair(option, value, "xX", "WxH", options.width, options.height);
+    if (option == "--threads")
+        return number(1, kMaxRenderThreads, options.threads);
     if (option == "--generations")
         return number(0, kMaxRenderGenerations, options.generations);
     if (option == "--scale")
@@ -165,6 +184,33 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
     if (option == "--fps")
         return number(kMinFramesPerSecond, kMaxFramesPerSecond, options.framesPerSecond);
     return number(0, kMaxRenderDelay, options.delay); // --delay
+}
+
+// The options a canvas changes or refuses.
+std::optional<std::string> CheckCanvas(RenderOptions& options, const std::set<std::string>& seen)
+{
+    if (options.width == 0) {
+        for (const char* option : {"--tile", "--threads"})
+            if (seen.contains(option))
+                return std::string(option) + " goes with --size";
+        return std::nullopt;
+    }
+    if (!FieldSizeAllowed(options.width, options.height))
+        return "--size: " + std::to_string(options.width) + "x" + std::to_string(options.height) +
+               " is more than " + std::to_string(kMaxFieldCells) + " cells";
+    if (options.explore > 0)
+        return "--explore does not go with --size";
+    if (options.tile)
+        return std::nullopt;
+    // Without --tile the start is made on the canvas, where only a blank or random one exists.
+    if (!seen.contains("--init"))
+        options.init = RenderOptions::Init::Null;
+    if (options.init == RenderOptions::Init::Standard || options.init == RenderOptions::Init::Fill)
+        return std::string("--init ") + (options.init == RenderOptions::Init::Standard ? "standard" : "fill") +
+               " starts the array: with --size it needs --tile";
+    if (!seen.contains("--states"))
+        options.states = 2;
+    return std::nullopt;
 }
 
 } // namespace
@@ -192,6 +238,8 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
                 return option + " takes no value";
             if (option == "--quiet")
                 options.quiet = true;
+            else if (option == "--tile")
+                options.tile = true;
             else
                 options.torus = option == "--torus";
             continue;
@@ -224,9 +272,12 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
             options.generations = kExploreGenerations;
         if (options.generations < 1)
             return "--explore needs at least one generation";
-    } else if (seen.contains("--states")) {
-        return "--states goes with --explore";
     }
+    if (std::optional<std::string> refused = CheckCanvas(options, seen))
+        return *refused;
+    if (options.explore == 0 && seen.contains("--states") && !(options.width > 0 && !options.tile &&
+                                                                options.init == RenderOptions::Init::Random))
+        return "--states goes with --explore or with --init random on a --size canvas";
     return options;
 }
 

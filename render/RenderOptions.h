@@ -31,13 +31,20 @@ struct RenderOptions {
     Output output = Output::Png;
     bool help = false; // --help: nothing else is read
     int32_t explore = 0; // --explore N: a contact sheet of N candidate rule sets instead of one run
-    int32_t states = 4;  // --states n: the explorer's candidates use the first n states
+    int32_t states = 4;  // --states n: the explorer's candidates use the first n states; a canvas's
+                         // random start draws from 0..n - 1 (default 2 there)
+    // --size WxH: a canvas of width x height cells instead of the array; 0 x 0: the array.
+    int32_t width = 0;
+    int32_t height = 0;
+    bool tile = false;   // --tile: the start made on the array, repeated across the canvas
+    int32_t threads = 0; // --threads N: the canvas's threads; 0 every core
 };
 
 inline constexpr int32_t kMaxRenderScale = 64;
 inline constexpr int32_t kMaxRenderDelay = 655350; // what a GIF frame can wait, in milliseconds
 inline constexpr int32_t kMaxExploreCandidates = 1024;
 inline constexpr int32_t kExploreGenerations = 100; // K when --explore is given without --generations
+inline constexpr int32_t kMaxRenderThreads = 256;
 inline constexpr int32_t kMaxRenderGenerations = INT32_MAX - 1; // from level 1, the last level a step reaches
 
 // The options, or one line telling what is wrong with the first argument found wrong.

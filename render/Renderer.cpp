@@ -1,8 +1,10 @@
 #include "render/Renderer.h"
 
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
 #include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "engine/CellField.h"
 #include "engine/Processing.h"
 #include "engine/Step.h"
 #include "explore/ContactSheet.h"
@@ -14,9 +16,10 @@
 #include "shell/settings/SettingsTable.h"
 
 #include <algorithm>
-#include <memory>
 #include <cstdio>
 #include <ctime>
+#include <memory>
+#include <variant>
 
 namespace vellicor {
 
@@ -69,25 +72,43 @@ void Initialise(Model& model, const RenderOptions& options)
     }
 }
 
-std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
+// Why the selection file of --cells cannot be placed on an array or canvas of the given size.
+std::optional<std::string> CellsOutside(const RenderOptions& options, int width, int height, const char* where)
 {
-    const std::string size = std::to_string(EffectiveMaxHor(a) - 1) + " x " + std::to_string(EffectiveMaxVer(a) - 1);
-    if (options.atX > EffectiveMaxHor(a) - 1 || options.atY > EffectiveMaxVer(a) - 1)
-        return "--at: the cell " + std::to_string(options.atX) + "," + std::to_string(options.atY) +
-               " is outside the array of " + size + " cells";
-    Selection selection;
-    selection.iPointX = options.atX;
-    selection.iPointY = options.atY;
-    // Checked on a copy, so that a refused file changes nothing that could still be written.
-    Automaton loaded = a;
-    const LoadResult result = LoadSelectionFile(loaded, selection, options.cellsPath);
+    if (options.atX <= width && options.atY <= height)
+        return std::nullopt;
+    return "--at: the cell " + std::to_string(options.atX) + "," + std::to_string(options.atY) + " is outside the " +
+           where + " of " + std::to_string(width) + " x " + std::to_string(height) + " cells";
+}
+
+std::optional<std::string> CellsRefused(const RenderOptions& options, const LoadResult& result, int width, int height,
+                                        const char* where)
+{
     if (!result.bLoaded)
         return "cannot read the selection file " + Quoted(options.cellsPath);
     if (result.bDataError)
         return "the selection file " + Quoted(options.cellsPath) + " holds a state above 15 or a field of more than 7 digits";
     if (result.bOutsideArray)
         return "the selection file " + Quoted(options.cellsPath) + " placed at " + std::to_string(options.atX) + "," +
-               std::to_string(options.atY) + " reaches past the array of " + size + " cells";
+               std::to_string(options.atY) + " reaches past the " + where + " of " + std::to_string(width) + " x " +
+               std::to_string(height) + " cells";
+    return std::nullopt;
+}
+
+std::optional<std::string> LoadCells(Automaton& a, const RenderOptions& options)
+{
+    const int width = EffectiveMaxHor(a) - 1;
+    const int height = EffectiveMaxVer(a) - 1;
+    if (std::optional<std::string> refused = CellsOutside(options, width, height, "array"))
+        return refused;
+    Selection selection;
+    selection.iPointX = options.atX;
+    selection.iPointY = options.atY;
+    // Checked on a copy, so that a refused file changes nothing that could still be written.
+    Automaton loaded = a;
+    if (std::optional<std::string> refused =
+            CellsRefused(options, LoadSelectionFile(loaded, selection, options.cellsPath), width, height, "array"))
+        return refused;
     a = loaded;
     return std::nullopt;
 }
@@ -130,15 +151,26 @@ QImage Frame(const Model& model, int32_t scale)
     return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
 }
 
+// A still picture's or the cells' bytes into the output file.
+std::optional<std::string> WriteOutput(const RenderOptions& options, const std::optional<std::string>& bytes)
+{
+    if (!bytes)
+        return "the picture could not be encoded (too large?)";
+    if (!WriteFileAtomically(options.outputPath, *bytes))
+        return "cannot write " + Quoted(options.outputPath);
+    return std::nullopt;
+}
+
 // An animation or a video: every generation from the first is a frame, written as it comes.
-std::optional<std::string> RecordRun(Model& model, const RenderOptions& options, FrameRecorder& recorder,
-                                     const RenderProgress& progress)
+template <typename Step, typename Picture>
+std::optional<std::string> RecordRun(const RenderOptions& options, FrameRecorder& recorder, Step step,
+                                     Picture picture, const RenderProgress& progress)
 {
     const int64_t total = options.generations;
-    bool framed = recorder.AddFrame(Frame(model, options.scale));
+    bool framed = recorder.AddFrame(picture());
     for (int64_t done = 1; framed && done <= total; ++done) {
-        ComputeNextGeneration(model.automaton);
-        framed = recorder.AddFrame(Frame(model, options.scale));
+        step();
+        framed = recorder.AddFrame(picture());
         if (progress && done % kPollInterval == 0)
             progress(done, total);
     }
@@ -163,6 +195,89 @@ std::unique_ptr<FrameRecorder> Recorder(const Model& model, const RenderOptions&
     }
 }
 
+// The largest picture a run is drawn into: a GIF's sides are 16-bit, an indexed picture past 2^31
+// bytes is beyond what the image library allocates, and a video is what the decoders take.
+constexpr int64_t kMaxGifSide = 65535;
+constexpr int64_t kMaxPictureBytes = (int64_t{1} << 31) - 1;
+
+std::optional<std::string> PictureRefused(const RenderOptions& options, int64_t columns, int64_t rows)
+{
+    const int64_t width = columns * options.scale;
+    const int64_t height = rows * options.scale;
+    const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    switch (options.output) {
+    case RenderOptions::Output::Text: return std::nullopt;
+    case RenderOptions::Output::Mp4:
+    case RenderOptions::Output::WebM:
+        if (!VideoSizeAllowed(width, height))
+            return "the video would be " + size + ", more than " + std::to_string(kMaxVideoSide) +
+                   " a side: a smaller --scale or --size";
+        return std::nullopt;
+    default: {
+        const bool gif = options.output == RenderOptions::Output::Gif;
+        if ((gif && (width > kMaxGifSide || height > kMaxGifSide)) || width * height > kMaxPictureBytes)
+            return "the picture would be " + size + ", more than a " + (gif ? ".gif holds" : "picture can hold") +
+                   ": a smaller --scale or --size";
+        return std::nullopt;
+    }
+    }
+}
+
+// Why a canvas was not made: a type of its own, so that no output is ever taken for it.
+struct Refusal {
+    std::string why;
+};
+
+// The canvas of --size with its start: the array's repeated with --tile, else blank or random,
+// then --cells; it runs on every thread asked for.
+std::variant<std::unique_ptr<CellField>, Refusal> StartCanvas(const Model& model, const RenderOptions& options)
+{
+    if (std::optional<std::string> refused = PictureRefused(options, options.width, options.height))
+        return Refusal{*refused};
+    if (!options.tile && !options.cellsPath.empty())
+        if (std::optional<std::string> refused = CellsOutside(options, options.width, options.height, "canvas"))
+            return Refusal{*refused};
+    auto field = std::make_unique<CellField>(options.width, options.height);
+    field->SetRules(model.automaton);
+    field->SetThreads(options.threads);
+    if (options.tile) {
+        TileFieldFromArray(*field, model.automaton);
+    } else {
+        if (options.init == RenderOptions::Init::Random)
+            FillFieldRandom(*field, options.states, options.seed.value_or(static_cast<uint32_t>(std::time(nullptr))));
+        if (!options.cellsPath.empty()) {
+            const LoadResult loaded = LoadSelectionFile(*field, options.atX, options.atY, options.cellsPath);
+            if (std::optional<std::string> refused =
+                    CellsRefused(options, loaded, options.width, options.height, "canvas"))
+                return Refusal{*refused};
+        }
+    }
+    return field;
+}
+
+// The last generation of a canvas as a picture or its cells; an animation or a video written.
+std::optional<std::string> RenderCanvas(const Model& model, const RenderOptions& options,
+                                        const RenderProgress& progress)
+{
+    auto made = StartCanvas(model, options);
+    if (const Refusal* refused = std::get_if<Refusal>(&made))
+        return refused->why;
+    CellField& field = *std::get<std::unique_ptr<CellField>>(made);
+    const auto picture = [&] { return ScaledPicture(StateImage(field, model.settings.crStateColor), options.scale); };
+    if (std::unique_ptr<FrameRecorder> recorder = Recorder(model, options))
+        return RecordRun(options, *recorder, [&] { field.Step(); }, picture, progress);
+    const int64_t total = options.generations;
+    for (int64_t done = 1; done <= total; ++done) {
+        field.Step();
+        if (progress && done % kPollInterval == 0)
+            progress(done, total);
+    }
+    if (progress)
+        progress(total, total);
+    return WriteOutput(options, options.output == RenderOptions::Output::Png ? PngBytes(picture())
+                                                                             : SelectionFileBytes(field));
+}
+
 } // namespace
 
 std::optional<std::string> Render(const RenderOptions& options, const RenderProgress& progress)
@@ -179,26 +294,29 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
         model.settings.bPlane = *options.torus ? 1 : 0;
     a.iGeometryMode = model.settings.bPlane;
     ApplyGeometry(a);
-    Initialise(model, options);
-    if (!options.cellsPath.empty())
-        if (std::optional<std::string> refused = LoadCells(a, options))
-            return refused;
-    if (options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
+    // A canvas without --tile makes its own start; with it, the array's start is repeated.
+    const bool canvas = options.width > 0;
+    if (!canvas || options.tile) {
+        Initialise(model, options);
+        if (!options.cellsPath.empty())
+            if (std::optional<std::string> refused = LoadCells(a, options))
+                return refused;
+    }
+    if (!canvas && options.output != RenderOptions::Output::Text && StateImage(a, model.settings.crStateColor).isNull())
         return "the array has no cell to draw";
     if (options.explore > 0)
         return WriteExploreSheet(model, options);
-    const int64_t width = int64_t{EffectiveMaxHor(a) - 1} * options.scale;
-    const int64_t height = int64_t{EffectiveMaxVer(a) - 1} * options.scale;
-    const bool video = options.output == RenderOptions::Output::Mp4 || options.output == RenderOptions::Output::WebM;
-    if (video && !VideoSizeAllowed(width, height))
-        return "the video would be " + std::to_string(width) + " x " + std::to_string(height) + " pixels, more than " +
-               std::to_string(kMaxVideoSide) + " a side: a smaller --scale";
+    if (canvas)
+        return RenderCanvas(model, options, progress);
+    if (std::optional<std::string> refused = PictureRefused(options, EffectiveMaxHor(a) - 1, EffectiveMaxVer(a) - 1))
+        return refused;
 
     // The program asks whether to raise the limit; the cells go on the same whichever limit.
     a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));
     const int64_t total = options.generations;
     if (std::unique_ptr<FrameRecorder> recorder = Recorder(model, options))
-        return RecordRun(model, options, *recorder, progress);
+        return RecordRun(options, *recorder, [&] { ComputeNextGeneration(a); }, [&] { return Frame(model, options.scale); },
+                         progress);
     int64_t done = 0;
     RunSteps(a, options.generations, [&] {
         done += kPollInterval;
@@ -218,11 +336,7 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
     }
     if (progress)
         progress(total, total);
-    if (!bytes)
-        return "the picture could not be encoded (too large?)";
-    if (!WriteFileAtomically(options.outputPath, *bytes))
-        return "cannot write " + Quoted(options.outputPath);
-    return std::nullopt;
+    return WriteOutput(options, bytes);
 }
 
 } // namespace vellicor

@@ -48,12 +48,13 @@ inline constexpr BilingualText kCanvasPictureTooLargeMessage{
     "image de la toile. Choisissez une échelle plus petite.\n"};
 // %1 frames, %2 x %3 pixels each, %4 million pixels in all.
 inline constexpr BilingualText kCanvasRecordingTooLargeMessage{
-    "The recording would hold %1 frames of %2 x %3 pixels, %4 million pixels in all: more than 1 GB of "
-    "pixels, which is more than a GIF file can be made from here. Record fewer generations, at a smaller "
-    "scale, or on a smaller canvas.\n",
-    "L'enregistrement contiendrait %1 images de %2 x %3 pixels, %4 millions de pixels en tout : plus de "
-    "1 Go de pixels, davantage que ce dont un fichier GIF peut être fait ici. Enregistrez moins de "
-    "générations, à une échelle plus petite ou sur une toile plus petite.\n"};
+    "The recording would hold %1 frames of %2 x %3 pixels, %4 million pixels in all: more than the 1 GB of "
+    "pixels (1074 million) a recording may have, which would take minutes and gigabytes to encode. Record "
+    "fewer generations, at a smaller scale, or on a smaller canvas.\n",
+    "L'enregistrement contiendrait %1 images de %2 x %3 pixels, %4 millions de pixels en tout : plus que le "
+    "1 Go de pixels (1074 millions) permis pour un enregistrement, qui demanderait des minutes et des "
+    "gigaoctets pour l'encoder. Enregistrez moins de générations, à une échelle plus petite ou sur une toile "
+    "plus petite.\n"};
 
 // The most pixels a picture or a recording of the canvas may have: a gigabyte of indexed pixels.
 inline constexpr long long kMaxCanvasPicturePixels = 1LL << 30;

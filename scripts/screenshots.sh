@@ -117,7 +117,8 @@ done
 # over most of the main window so that the gallery grows to 8 x 5, a thumbnail selected and a
 # second one added with Ctrl for Cross, the pointer resting on a third for its tip. Then the
 # Standard figure on the same array size under the default rules and neighbourhood, the explorer's
-# gallery grown from it.
+# gallery grown from it; and a random array under the default neighbourhood, where most rule sets
+# make noise that the explorer leaves out.
 weights='iNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbours[1][0]=2\niNeighbours[1][1]=0
 iNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1'
 grow='xdotool mousemove 721 689 mousedown 1 sleep 0.3 mousemove 140 796 sleep 0.3 mouseup 1; sleep 3'
@@ -139,5 +140,11 @@ done
 shot="$out/vellicor-en-explorer-standard.png"
 on_display 'wMaxHor=101\nwMaxVer=101\n' en \
     "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+     xdotool key ctrl+e; sleep 3; $grow; import -window root \"$shot\"; kill \$p"
+echo "$shot"
+shot="$out/vellicor-en-explorer-random.png"
+on_display 'wMaxHor=101\nwMaxVer=101\n' en \
+    "\"$root/build/shell/vellicor\" & p=\$!; sleep 4; xdotool mousemove 900 500 click 1; sleep 0.5
+     xdotool mousemove 107 8 click 1 sleep 0.5 mousemove 131 73 click 1; sleep 0.5
      xdotool key ctrl+e; sleep 3; $grow; import -window root \"$shot\"; kill \$p"
 echo "$shot"

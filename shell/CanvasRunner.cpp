@@ -34,7 +34,7 @@ void CanvasRunner::Restart(int width, int height, const CanvasStart& start, cons
     {
         std::lock_guard lock(mutex_);
         start_ = Start{width, height, start, std::make_shared<const Automaton>(a)};
-        rules_ = FieldRulesOf(a);
+        rules_ = start_->automaton;
         colors_ = colors;
         running_ = false;
         stepsWanted_ = 0;
@@ -89,9 +89,9 @@ void CanvasRunner::SetFrameInterval(std::chrono::microseconds interval)
 
 void CanvasRunner::SetRules(const Automaton& a)
 {
-    const FieldRules rules = FieldRulesOf(a);
+    auto rules = std::make_shared<const Automaton>(a); // copied outside the lock
     std::lock_guard lock(mutex_);
-    rules_ = rules;
+    rules_ = std::move(rules);
 }
 
 void CanvasRunner::SetColors(const Palette& colors)

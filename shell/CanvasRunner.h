@@ -113,7 +113,7 @@ private:
     int generationsPerFrame_ = 1;
     std::chrono::microseconds frameInterval_{16667};
     std::optional<Start> start_;
-    std::optional<FieldRules> rules_;
+    std::shared_ptr<const Automaton> rules_; // new rules not yet applied
     Palette colors_{};
     CanvasFrame frame_;
     bool frameTaken_ = true;

@@ -191,6 +191,9 @@ void CanvasWindow::OnFrame()
     if (!frame.picture.isNull()) {
         level_ = frame.level;
         view_->SetPicture(std::move(frame.picture));
+        // Painted now, each picture taken: left to a later update, the paints of a fast run fall
+        // behind the pictures and only every other generation reaches the screen.
+        view_->repaint();
         ShowStatus();
     }
     if (progress_)
@@ -470,12 +473,12 @@ void CanvasWindow::EndRecording()
     std::unique_ptr<FrameRecorder> recorder = runner_->TakeFinishedRecording(complete);
     if (!recorder)
         return;
-    // Read first: closing the progress window emits its canceled() too.
-    const bool cancelled = recordCancelled_;
-    if (progress_)
+    if (progress_) {
+        progress_->disconnect(this); // closing it would count as its Cancel
         progress_->close();
+    }
     ShowStatus();
-    if (cancelled)
+    if (recordCancelled_)
         return;
     if (!complete || !recorder->Save())
         files_.ShowWriteError();

@@ -54,6 +54,8 @@ ExplorerWindow::ExplorerWindow(const Model& model, AdoptHandler adopt, QWidget* 
     seedLabel_ = new QLabel(this);
     generationsLabel_ = new QLabel(this);
     status_ = new QLabel(this);
+    status_->setObjectName(QStringLiteral("Status"));
+    status_->setWordWrap(true);
     states_ = SpinBox("States", kMinExploreStates, kMaxExploreStates, kDefaultStates);
     seed_ = SpinBox("Seed", 0, INT32_MAX, 1);
     generations_ = SpinBox("Generations", 1, kMaxGenerations, kDefaultGenerations);
@@ -151,7 +153,7 @@ void ExplorerWindow::OnResult(int token, const SlotResult& result)
     if (token != token_)
         return;
     leftOut_ += result.attempts - 1;
-    gallery_->SetResult(result.slot, result.rules, result.dull, result.last);
+    gallery_->SetResult(result.slot, result.rules, result.mark, result.last);
     UpdateControls();
 }
 
@@ -172,10 +174,25 @@ void ExplorerWindow::UpdateControls()
     adoptPicture_->setEnabled(chosen);
     cross_->setEnabled(gallery_->Selected().size() == 2);
     const int32_t iLanguage = model_.settings.iLanguage;
-    status_->setText(Text(kExplorerProgress, iLanguage)
-                         .arg(gallery_->ReadyCount())
-                         .arg(gallery_->SlotCount())
-                         .arg(leftOut_));
+    QString status = Text(kExplorerProgress, iLanguage).arg(gallery_->ReadyCount()).arg(gallery_->SlotCount()).arg(leftOut_);
+    if (MostlyNoise())
+        status += QLatin1Char('\n') + Text(kExplorerMostlyNoise, iLanguage);
+    status_->setText(status);
+}
+
+bool ExplorerWindow::MostlyNoise() const
+{
+    // Judged on the whole gallery: a few places of noise among pictures say nothing of the start.
+    if (gallery_->ReadyCount() < gallery_->SlotCount())
+        return false;
+    int noise = 0;
+    for (int slot = 0; slot < gallery_->SlotCount(); ++slot) {
+        const SlotMark mark = gallery_->Slot(slot).mark;
+        if (mark == SlotMark::None)
+            return false;
+        noise += mark == SlotMark::Noise ? 1 : 0;
+    }
+    return 2 * noise > gallery_->SlotCount();
 }
 
 void ExplorerWindow::Retranslate()

@@ -45,6 +45,8 @@ private:
     void OnResult(int token, const SlotResult& result);
     void Adopt(bool withPicture);
     void UpdateControls();
+    // Every place of the gallery shown is ready and dull, most of them noise.
+    bool MostlyNoise() const;
 
     const Model& model_;
     AdoptHandler onAdopt_;

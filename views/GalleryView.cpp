@@ -55,13 +55,13 @@ void GalleryView::Reset(int pictureColumns, int pictureRows)
     update();
 }
 
-void GalleryView::SetResult(int slot, const RuleSet& rules, bool dull, std::shared_ptr<const Automaton> last)
+void GalleryView::SetResult(int slot, const RuleSet& rules, SlotMark mark, std::shared_ptr<const Automaton> last)
 {
     if (slot < 0 || slot >= static_cast<int>(slots_.size()))
         return;
     FollowPalette();
     QImage picture = last ? RenderArrayImage(*last, crStateColor_) : QImage();
-    slots_[static_cast<size_t>(slot)] = {true, rules, dull, std::move(last), std::move(picture)};
+    slots_[static_cast<size_t>(slot)] = {true, rules, mark, std::move(last), std::move(picture)};
     if (slot < SlotCount())
         update(SlotRect(slot).adjusted(-kGap, -kGap, kGap, kGap + kNameGap + fontMetrics().height()));
 }
@@ -168,12 +168,14 @@ void GalleryView::paintEvent(QPaintEvent* event)
             painter.setBrush(Qt::NoBrush);
             painter.drawRect(r.adjusted(-2, -2, 2, 2));
         }
+        const bool marked = s.mark != SlotMark::None;
         QString name = Name(s.rules);
-        if (s.dull)
-            name = Text(kExplorerDullMark, iLanguage_) + QStringLiteral(": ") + name;
+        if (marked)
+            name = Text(s.mark == SlotMark::Noise ? kExplorerNoiseMark : kExplorerDullMark, iLanguage_) +
+                   QStringLiteral(": ") + name;
         const QRect line(r.left() - kGap / 2, r.bottom() + kNameGap, r.width() + kGap, textHeight);
-        painter.setFont(s.dull ? dullFont : font());
-        painter.setPen(s.dull ? QColor(0x50, 0x50, 0x50) : Qt::black);
+        painter.setFont(marked ? dullFont : font());
+        painter.setPen(marked ? QColor(0x50, 0x50, 0x50) : Qt::black);
         painter.drawText(line, Qt::AlignHCenter | Qt::AlignTop,
                          painter.fontMetrics().elidedText(name, Qt::ElideRight, line.width()));
     }
@@ -229,7 +231,7 @@ bool GalleryView::event(QEvent* event)
     }
     const GallerySlot& s = slots_[static_cast<size_t>(slot)];
     QString tip = Name(s.rules);
-    if (s.dull)
+    if (s.mark != SlotMark::None)
         tip += QLatin1Char('\n') + Text(kExplorerDullTip, iLanguage_);
     QToolTip::showText(help->globalPos(), tip, this);
     return true;

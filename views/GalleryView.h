@@ -1,6 +1,7 @@
 #pragma once
 // The rule explorer's gallery: a grid of places in reading order, each showing the last generation
-// of one candidate rule set in the palette's colours and its name ("499-8") under it. Places
+// of one candidate rule set in the palette's colours and its name ("499-8") under it, after
+// "dull:" or "noise:" in grey when every candidate of the place was dull. Places
 // fill in as their runs finish; a click selects one (Ctrl or Shift adds a second, for Cross), a
 // double click activates it.
 //
@@ -8,7 +9,7 @@
 // or row of places of 100 x 100 pixels; when there is less room the pictures shrink instead.
 // A picture is the array enlarged by the largest whole factor its place allows.
 
-#include "explore/RuleCandidates.h"
+#include "explore/Exploration.h"
 
 #include <QImage>
 #include <QWidget>
@@ -26,7 +27,7 @@ inline constexpr int kGalleryMaxSide = 8;
 struct GallerySlot {
     bool ready = false;
     RuleSet rules{};
-    bool dull = false;
+    SlotMark mark = SlotMark::None;
     std::shared_ptr<const Automaton> last; // the cells the picture shows
     QImage picture;                        // of last, in the palette the gallery last painted with
 };
@@ -37,7 +38,7 @@ public:
 
     // Empties every place for a new gallery of pictures of columns x rows cells.
     void Reset(int pictureColumns, int pictureRows);
-    void SetResult(int slot, const RuleSet& rules, bool dull, std::shared_ptr<const Automaton> last);
+    void SetResult(int slot, const RuleSet& rules, SlotMark mark, std::shared_ptr<const Automaton> last);
 
     int Columns() const { return columns_; }
     int Rows() const { return rows_; }

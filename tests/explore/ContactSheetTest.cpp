@@ -1,6 +1,8 @@
 #include "engine/Processing.h"
 #include "engine/Rules.h"
 #include "explore/ContactSheet.h"
+#include "explore/Exploration.h"
+#include "explore/Structure.h"
 
 #include <gtest/gtest.h>
 
@@ -45,8 +47,14 @@ TEST(ContactSheetTest, TilesInReadingOrderAtTheScaleWithFourWhitePixelsAroundAnd
     EXPECT_EQ(kSheetGround, at(24, 12)) << "the empty sixth place";
     EXPECT_EQ(kSheetGround, at(33, 19));
 
-    EXPECT_EQ("499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1023\n",
-              SheetText({{499, 8}, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1023}}));
+    SlotResult life;
+    life.rules = {499, 8};
+    life.structure = 0.376;
+    SlotResult all;
+    all.rules = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1023};
+    all.structure = 1.0;
+    EXPECT_EQ("499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0.38\n0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1023 1.00\n",
+              SheetText({life, all}));
     EXPECT_EQ(1, ContactSheetLayout(1, 5, 5).columns);
     EXPECT_EQ(4, ContactSheetLayout(10, 5, 5).columns);
     EXPECT_EQ(3, ContactSheetLayout(10, 5, 5).rows);
@@ -68,10 +76,13 @@ TEST(ContactSheetTest, TheRenderersSheetShowsEachLinesRuleSetRunFromTheStart)
 
     std::istringstream lines(sheet.text);
     std::vector<RuleSet> rules;
+    std::vector<double> figures;
     for (RuleSet r; lines >> r[0];) {
         for (size_t s = 1; s < r.size(); ++s)
             lines >> r[s];
         rules.push_back(r);
+        figures.push_back(-1.0);
+        lines >> figures.back();
     }
     ASSERT_EQ(5u, rules.size());
     std::vector<Automaton> runs(5, start);
@@ -82,6 +93,7 @@ TEST(ContactSheetTest, TheRenderersSheetShowsEachLinesRuleSetRunFromTheStart)
         DecodeRules(own);
         RunSteps(own, 30);
         tiles.push_back(&own);
+        EXPECT_NEAR(StructureFigure(own), figures[i], 0.005) << "tile " << i;
     }
     EXPECT_EQ(ComposeContactSheet(tiles, palette, 2).pixels, sheet.picture.pixels);
     EXPECT_EQ(4 + 3 * 44, sheet.picture.width);

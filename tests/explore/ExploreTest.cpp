@@ -57,7 +57,7 @@ TEST(DullFilterTest, LeavesOutRunsThatDieFreezeOrSettleIntoPeriodTwoAndKeepsALiv
     uniform.bHomogeneousMode = 0;
     const RunOutcome dies = Judge(uniform, Rules({1 << 4, 1 << 0, 1 << 8, 1 << 6}));
     EXPECT_EQ(RunVerdict::DiesOut, dies.verdict);
-    EXPECT_EQ(100, dies.generations);
+    EXPECT_EQ(25, dies.generations) << "a uniform picture has no structure: seen at K / 4";
 
     // In the plane the two rows and columns along the edges, stirred by the border, do not count.
     Automaton filled = Sized(12);
@@ -92,6 +92,47 @@ TEST(DullFilterTest, LeavesOutRunsThatDieFreezeOrSettleIntoPeriodTwoAndKeepsALiv
     Automaton own = soup;
     RunSteps(own, 100);
     EXPECT_EQ(0, std::memcmp(own.byArray[0], run.byArray[0], sizeof(CellArray))) << "not the program's run";
+}
+
+TEST(DullFilterTest, LeavesOutNoiseEarlyAndKeepsARunWithStructure)
+{
+    // The parity of the eight neighbours scrambles a soup for ever; Life leaves blocks, blinkers
+    // and gliders on an empty ground.
+    const Automaton soup = Soup(100, 2, 7);
+    const RunOutcome noise = Judge(soup, Rules({341, 682}));
+    EXPECT_EQ(RunVerdict::Noise, noise.verdict);
+    EXPECT_EQ(25, noise.generations);
+    EXPECT_LT(noise.structure, kEarlyNoiseBelow);
+    const RunOutcome shortNoise = Judge(soup, Rules({341, 682}), 6);
+    EXPECT_EQ(RunVerdict::Noise, shortNoise.verdict) << "too short for the early look, judged at K";
+    EXPECT_EQ(6, shortNoise.generations);
+    const RunOutcome life = Judge(soup, Rules({499, 8}));
+    EXPECT_EQ(RunVerdict::Lively, life.verdict);
+    EXPECT_GE(life.structure, kNoiseBelow);
+}
+
+TEST(StructureTest, TheFigureOfACheckerboardAUniformPictureAndIndependentCells)
+{
+    Automaton a = Sized(100, 1);
+    for (int x = 1; x <= 100; ++x)
+        for (int y = 1; y <= 100; ++y)
+            a.byArray[x][y] = static_cast<uint8_t>((x + y) % 2 * 9);
+    EXPECT_DOUBLE_EQ(1.0, StructureFigure(a)) << "a neighbour tells a cell's state";
+    // Stripes two cells wide across: the horizontal pairs alone tell nothing, the vertical ones all.
+    for (int x = 1; x <= 100; ++x)
+        for (int y = 1; y <= 100; ++y)
+            a.byArray[x][y] = static_cast<uint8_t>(x / 2 % 2);
+    EXPECT_NEAR(0.19, StructureFigure(a), 0.01);
+    for (int x = 1; x <= 100; ++x)
+        for (int y = 1; y <= 100; ++y)
+            a.byArray[x][y] = 5;
+    EXPECT_EQ(0.0, StructureFigure(a));
+    EXPECT_EQ(0.0, StructureFigure(Sized(1))) << "one cell, no pair";
+    for (int states : {2, 16}) {
+        const double figure = StructureFigure(Soup(100, states, 3));
+        EXPECT_GE(figure, 0.0);
+        EXPECT_LT(figure, 0.01) << states << " states";
+    }
 }
 
 TEST(CandidatesTest, NewVariationsAndCrossDrawTheTargetsTheyPromise)
@@ -135,16 +176,21 @@ TEST(ExplorationTest, AGalleryIsTheSameOnAnyNumberOfThreadsAndHoldsNoDullRunUnma
     const std::vector<SlotResult> one = ExploreAll(start, plan, 60, 16, 1);
     const std::vector<SlotResult> two = ExploreAll(start, plan, 60, 16, 2);
     int replaced = 0;
+    int noise = 0;
     for (size_t i = 0; i < one.size(); ++i) {
         ASSERT_TRUE(one[i].last && two[i].last) << "slot " << i;
         EXPECT_EQ(one[i].rules, two[i].rules) << "slot " << i;
         EXPECT_EQ(0, std::memcmp(one[i].last->byArray[0], two[i].last->byArray[0], sizeof(CellArray)));
         replaced += one[i].attempts > 1 ? 1 : 0;
-        if (!one[i].dull) {
+        if (one[i].mark == SlotMark::None) {
             EXPECT_EQ(RunVerdict::Lively, Judge(start, one[i].rules, 60).verdict) << "slot " << i;
+            EXPECT_GE(one[i].structure, kNoiseBelow) << "slot " << i;
         }
+        EXPECT_DOUBLE_EQ(StructureFigure(*one[i].last), one[i].structure) << "slot " << i;
+        noise += one[i].mark == SlotMark::Noise ? 1 : 0;
     }
     EXPECT_GT(replaced, 0) << "no dull candidate was met: the filter went untried";
+    EXPECT_GT(noise, 0) << "no place was left with noise alone";
 }
 
 TEST(ExplorationTest, ACancelledExplorationLeavesNothingRunningAndReportsNothingMore)

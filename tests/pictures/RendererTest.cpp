@@ -6,8 +6,10 @@
 #include "tests/pictures/DecodedVideo.h"
 
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
 #include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "engine/CellField.h"
 #include "engine/Step.h"
 #include "explore/ContactSheet.h"
 #include "pictures/StateImage.h"
@@ -26,6 +28,14 @@ constexpr const char* kSettings =
     "iNumAuto[0]=1\niNumAuto[1]=6\niNumAuto[2]=24\niNumAuto[3]=96\niNumAuto[4]=384\niNumAuto[5]=512\n"
     "iNumAuto[9]=128\niNumAuto[15]=8\niNeighbours[0][0]=2\niNeighbours[1][1]=3\niNeighbours[2][1]=-1\n";
 constexpr const char* kCells = "1\t2\t3\t0\t15\n9\t0\t0\t4\n0\t5\t6\t7\t1\n";
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1)
+        lines.push_back(text.substr(at, end - at));
+    return lines;
+}
 
 struct Finished {
     int exitCode = -1;
@@ -112,7 +122,8 @@ TEST_F(RendererTest, ExploreWritesTheContactSheetAndItsRuleSetsBesideIt)
 }
 
 // A video holds every generation of the program's own run from the same start, at the frames per
-// second asked for; an MP4 of odd sides is padded by one pixel, a WebM keeps them.
+// second asked for, for the array and for a canvas tiled from it; an MP4 of odd sides is padded by
+// one pixel, a WebM keeps them.
 TEST_F(RendererTest, VideoHoldsEveryGenerationOfTheProgramsRun)
 {
     std::string settings = kSettings;
@@ -121,33 +132,91 @@ TEST_F(RendererTest, VideoHoldsEveryGenerationOfTheProgramsRun)
     Start();
     Command(command::kStandard);
     const Automaton start = A();
+    const uint32_t* colours = program->GetModel().settings.crStateColor;
     const struct {
         const char* file;
-        const char* scale;
-        const char* fps;
+        int scale;
+        std::vector<std::string> more;
         int framesPerSecond;
         QSize size;
-    } kVideos[] = {{"run.mp4", "5", nullptr, 25, {76, 56}}, {"run.webm", "4", "12", 12, {60, 44}}};
+    } kVideos[] = {{"run.mp4", 5, {}, 25, {76, 56}},
+                   {"run.webm", 4, {"--fps", "12"}, 12, {60, 44}},
+                   {"canvas.mp4", 4, {"--size", "37x21", "--tile", "--fps", "50"}, 50, {148, 84}}};
     for (const auto& video : kVideos) {
-        std::vector<std::string> arguments = {"--settings", SettingsPath(), "--generations", "9",
-                                              "--scale",    video.scale,    "--output",      Path(video.file)};
-        if (video.fps != nullptr)
-            arguments.insert(arguments.end(), {"--fps", video.fps});
+        std::vector<std::string> arguments = {"--settings", SettingsPath(), "--generations", "9", "--scale",
+                                              std::to_string(video.scale), "--output", Path(video.file)};
+        arguments.insert(arguments.end(), video.more.begin(), video.more.end());
         const Finished run = Render(arguments);
         ASSERT_EQ(0, run.exitCode) << run.errors;
         const DecodedVideo decoded = DecodeVideo(Path(video.file));
         EXPECT_EQ(video.framesPerSecond, av_q2d(decoded.frameRate)) << video.file;
         ASSERT_EQ(10u, decoded.frames.size()) << video.file;
-        Automaton expected = start;
+        Automaton array = start;
+        CellField canvas(37, 21);
+        canvas.SetRules(start);
+        TileFieldFromArray(canvas, start);
         for (const QImage& frame : decoded.frames) {
             ASSERT_EQ(video.size, frame.size()) << video.file;
-            EXPECT_LE(CentreDifference(frame, StateImage(expected, program->GetModel().settings.crStateColor),
-                                       std::atoi(video.scale)),
-                      40)
-                << video.file << ", generation " << expected.iLevel;
-            ComputeNextGeneration(expected);
+            const QImage cells = video.more.empty() || video.more[0] != "--size" ? StateImage(array, colours)
+                                                                                : StateImage(canvas, colours);
+            EXPECT_LE(CentreDifference(frame, cells, video.scale), 40) << video.file << ", level " << array.iLevel;
+            ComputeNextGeneration(array);
+            canvas.Step();
         }
     }
+}
+
+// A torus canvas tiled from the array runs as copies of the array's own run, on any number of
+// threads; a canvas's own start is random over --states or a selection file placed on it.
+TEST_F(RendererTest, CanvasRunsAsTheTiledArrayOnAnyNumberOfThreads)
+{
+    WriteSettings(kSettings);
+    const std::vector<std::string> common = {"--settings", SettingsPath(), "--init", "random", "--seed", "9",
+                                             "--generations", "23", "--torus", "--quiet"};
+    auto render = [&](std::vector<std::string> extra, const std::string& output) {
+        std::vector<std::string> arguments = common;
+        arguments.insert(arguments.end(), extra.begin(), extra.end());
+        arguments.insert(arguments.end(), {"--output", Path(output.c_str())});
+        const Finished run = Render(arguments);
+        EXPECT_EQ(0, run.exitCode) << run.errors;
+        std::string written;
+        EXPECT_TRUE(ReadWholeFile(Path(output.c_str()), written)) << output;
+        return written;
+    };
+    const std::vector<std::string> rows = Lines(render({}, "array.txt"));
+    ASSERT_EQ(24u, rows.size());
+    std::string tiled;
+    for (int y = 0; y < 48; ++y)
+        tiled += rows[y % 24] + '\t' + rows[y % 24] + '\t' + rows[y % 24] + '\n';
+    EXPECT_EQ(tiled, render({"--size", "90x48", "--tile", "--threads", "1"}, "canvas.txt"));
+    EXPECT_EQ(tiled, render({"--size", "90x48", "--tile", "--threads", "7"}, "canvas7.txt"));
+
+    const std::string one = render({"--size", "333x97", "--threads", "1", "--scale", "2"}, "one.png");
+    EXPECT_EQ(one, render({"--size", "333x97", "--threads", "2", "--scale", "2"}, "two.png"));
+    EXPECT_EQ(QSize(666, 194), QImage(folder.filePath("one.png")).size());
+
+    // The start alone: uniform over states 0..2, and a selection file at 40,3 of the canvas.
+    ASSERT_TRUE(WriteFileAtomically(Path("cells.txt"), kCells));
+    const Finished start = Render({"--size", "200x50", "--init", "random", "--states", "3", "--seed", "4", "--output",
+                                   Path("start.txt")});
+    ASSERT_EQ(0, start.exitCode) << start.errors;
+    std::string cells;
+    ASSERT_TRUE(ReadWholeFile(Path("start.txt"), cells));
+    EXPECT_EQ(10000, std::count_if(cells.begin(), cells.end(), [](char c) { return c >= '0' && c <= '2'; }));
+    EXPECT_GT(std::count(cells.begin(), cells.end(), '2'), 3000);
+    const Finished placed = Render({"--size", "50x6", "--cells", Path("cells.txt"), "--at", "40,3", "--output",
+                                    Path("placed.txt")});
+    ASSERT_EQ(0, placed.exitCode) << placed.errors;
+    ASSERT_TRUE(ReadWholeFile(Path("placed.txt"), cells));
+    const std::vector<std::string> lines = Lines(cells);
+    ASSERT_EQ(6u, lines.size());
+    std::string zeros = "0";
+    for (int x = 2; x <= 50; ++x)
+        zeros += "\t0";
+    EXPECT_EQ(zeros, lines[1]);
+    // Fields 1..39 of the third row are 0 ("0\t" each), the file's first row starts at 40.
+    EXPECT_EQ(zeros.substr(0, 78) + "1\t2\t3\t0\t15" + zeros.substr(87), lines[2]);
+    EXPECT_EQ(zeros.substr(0, 78) + "9\t0\t0\t4" + zeros.substr(85), lines[3]);
 }
 
 TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
@@ -175,7 +244,16 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"states without exploring", {"--states", "3", "--output", png}},
         {"frames per second of a picture", {"--fps", "10", "--output", Path("out.gif")}},
         {"too many frames per second", {"--fps", "121", "--output", Path("out.mp4")}},
+        {"a canvas video too large", {"--size", "2100x1000", "--scale", "4", "--output", Path("out.mp4")}},
         {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
+        {"a canvas past the limits", {"--size", "16385x2", "--output", png}},
+        {"a canvas without its size", {"--size", "640", "--output", png}},
+        {"the array's figure on a canvas", {"--size", "64x64", "--init", "standard", "--output", png}},
+        {"a contact sheet of canvases", {"--size", "64x64", "--explore", "4", "--output", png}},
+        {"tiling without a canvas", {"--tile", "--output", png}},
+        {"threads without a canvas", {"--threads", "2", "--output", png}},
+        {"cells past the canvas", {"--size", "64x64", "--cells", Path("cells.txt"), "--at", "62,1", "--output", png}},
+        {"a canvas picture too large", {"--size", "16384x16384", "--scale", "64", "--output", png}},
     };
     for (const auto& bad : kBadInputs) {
         const Finished run = Render(bad.arguments);

@@ -11,10 +11,13 @@
 
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QHelpEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <QToolTip>
 
 
 namespace vellicor::test {
@@ -145,6 +148,33 @@ TEST_F(ExplorerTest, TheContextMenusOpenItAndANewGalleryOrClosingItLeavesNothing
     ASSERT_NE(nullptr, Window());
     EXPECT_EQ(QStringLiteral("Croiser"), Control<QPushButton>("Cross")->text());
     ASSERT_TRUE(WaitForGallery());
+
+    // Weighted sums of eight states on a random start give noise alone: every place is marked,
+    // with its tip, and the status line says what to change. With four states a few places find a
+    // picture among the noise, and the line says nothing.
+    const QString mostlyNoise = QString::fromUtf8(kExplorerMostlyNoise.french.data());
+    auto status = [this] { return Control<QLabel>("Status")->text(); };
+    Type("Seed", QStringLiteral("5"));
+    Click("New");
+    ASSERT_TRUE(WaitForGallery());
+    const auto marked = [this](SlotMark mark) {
+        int count = 0;
+        for (int slot = 0; slot < Gallery().SlotCount(); ++slot)
+            count += Gallery().Slot(slot).mark == mark ? 1 : 0;
+        return count;
+    };
+    ASSERT_GT(marked(SlotMark::Noise), Gallery().SlotCount() / 2);
+    ASSERT_GT(marked(SlotMark::None), 0);
+    EXPECT_FALSE(status().contains(mostlyNoise)) << status().toStdString();
+    Type("States", QStringLiteral("8"));
+    Type("Seed", QStringLiteral("6"));
+    Click("New");
+    ASSERT_TRUE(WaitForGallery());
+    EXPECT_TRUE(status().endsWith(mostlyNoise)) << status().toStdString();
+    EXPECT_EQ(SlotMark::Noise, Gallery().Slot(0).mark);
+    QHelpEvent tip(QEvent::ToolTip, Gallery().SlotRect(0).center(), Gallery().mapToGlobal(Gallery().SlotRect(0).center()));
+    QApplication::sendEvent(&Gallery(), &tip);
+    EXPECT_TRUE(QToolTip::text().endsWith(QString::fromUtf8(kExplorerDullTip.french.data()))) << QToolTip::text().toStdString();
 
     // Runs long enough to be caught running: a new gallery replaces them, closing ends them.
     Type("Generations", QStringLiteral("100000"));

@@ -6,6 +6,9 @@
 #include "tests/shell/ProgramFixture.h"
 
 #include "views/ArrayImage.h"
+#include "pictures/StateImage.h"
+#include "shell/Canvas.h"
+#include "views/CanvasView.h"
 #include "views/PictureView.h"
 
 #include <QWindow>
@@ -95,6 +98,27 @@ TEST_F(HighDpiTest, RightClicksAndDragsLandOnTheCellUnderThePointer)
                 inverted |= QRect(x, y, 1, 1);
     const QRect cells(QPoint(10 + 2 * C(), 10 + 3 * C()), QPoint(10 + 6 * C() - 1, 10 + 5 * C() - 1));
     EXPECT_EQ(QRect(cells.topLeft() * kRatio, cells.size() * kRatio), inverted);
+}
+
+TEST_F(HighDpiTest, TheCanvasShowsEachCellAsTwoByTwoDevicePixelsAtEveryZoom)
+{
+    Start();
+    Command(107);
+    Key(Qt::Key_K);
+    CanvasWindow* canvas = program->GetCanvas().Window();
+    ASSERT_NE(nullptr, canvas);
+    CanvasView& view = canvas->View();
+    for (int i = 0; i < 1000 && view.Picture().isNull(); ++i)
+        QTest::qWait(5);
+    ASSERT_FALSE(view.Picture().isNull());
+    for (int zoom : {1, 3}) {
+        view.SetZoom(zoom);
+        // The part of the zoomed canvas in the view, wherever the view puts it.
+        const QRect shown = QRect(view.Origin(), view.Picture().size() * zoom) & view.rect();
+        const QImage logical = ScaledPicture(view.Picture(), zoom).copy(shown.translated(-view.Origin()));
+        EXPECT_EQ(Doubled(logical), Shown(&view).copy(QRect(shown.topLeft() * kRatio, shown.size() * kRatio)))
+            << "zoom " << zoom;
+    }
 }
 
 } // namespace

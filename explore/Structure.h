@@ -1,0 +1,31 @@
+#pragma once
+// How much a picture's cells depend on their neighbours: the figure that tells noise from
+// structure.
+//
+// The figure is the mutual information between the states of horizontally and vertically adjacent
+// cells (each pair read left to right or top to bottom, the two directions' counts taken
+// together), divided by the entropy of the cells' states. It runs from 0, cells as independent of
+// their neighbours as dice, to 1, a cell's state told exactly by its neighbour's (a
+// checkerboard). A picture of one state has no entropy and counts 0: it is a run that died out.
+
+#include "engine/Automaton.h"
+
+namespace vellicor {
+
+// Below this a run is noise: a gallery of such squares differs in colour and little else.
+inline constexpr double kNoiseBelow = 0.1;
+
+// The cells a run is judged by, columns left..right and rows top..bottom. In plane geometry the
+// two outermost rows and columns are left out: the border ring of zeros keeps stirring them, so a
+// run that has filled the rest of the array with one state would otherwise never count as dead.
+struct JudgedCells {
+    int left = 1;
+    int top = 1;
+    int right = 0;
+    int bottom = 0;
+};
+JudgedCells CellsToJudge(const Automaton& a);
+
+double StructureFigure(const Automaton& a);
+
+} // namespace vellicor
