@@ -7,9 +7,10 @@
 //
 // The formats, chosen by the file name:
 // - .mp4: H.264 (High profile) in 4:2:0, the one pixel format every player and every site reads.
-//   4:2:0 keeps one colour for each 2 x 2 block of pixels, so a cell drawn a single pixel wide
-//   shares its colour with its neighbours; cells of 2 x 2 pixels or more keep their own. Both sides
-//   must be even: an odd side is padded with a copy of its last row or column.
+//   4:2:0 keeps one colour for each 2 x 2 block of pixels, and players blend neighbouring blocks
+//   as they enlarge the colours again, so a cell drawn one or two pixels wide takes some of its
+//   neighbours' colours; from 4 x 4 pixels the centre of every cell keeps its own. Both sides must
+//   be even: an odd side is padded with a copy of its last row or column.
 // - .webm: VP9 in 4:4:4 (profile 1), which the browsers play: every pixel keeps its own colour, so
 //   even single-pixel cells stay crisp; the frame keeps its exact size.
 // Both are BT.709, limited range, and tagged so; the moov index of an MP4 comes first, so that a
