@@ -89,9 +89,8 @@ void Program::CreateMainWindow()
         explorerItem(menu);
         canvasItem(menu);
     });
-    // The explorer's item stays the last of the Informations window's menu, where it was first.
-    pictures_->AddMenuItems({ViewKind::Info, ViewKind::Bitmap, ViewKind::Mosaic}, canvasItem);
     pictures_->AddMenuItems({ViewKind::Info}, explorerItem);
+    pictures_->AddMenuItems({ViewKind::Info, ViewKind::Bitmap, ViewKind::Mosaic}, canvasItem);
 
     state_.bZoomOpen = 0;
     state_.bIconBarOn = 1;
