@@ -24,7 +24,9 @@ Canvas::~Canvas() { Close(); }
 void Canvas::Open()
 {
     if (window_) {
-        window_->showNormal();
+        // Only a minimized one is shown again: showNormal would end full screen.
+        if (window_->isMinimized())
+            window_->showNormal();
         window_->raise();
         window_->activateWindow();
         return;

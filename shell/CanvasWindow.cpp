@@ -404,8 +404,9 @@ void CanvasWindow::SavePicture()
 
 void CanvasWindow::CopyPicture()
 {
+    // Indexed, as it is: a large canvas in 32 bits a pixel would take four times the memory.
     if (!view_->Picture().isNull())
-        SetClipboardImage(view_->Picture().convertToFormat(QImage::Format_RGB32));
+        SetClipboardImage(view_->Picture());
 }
 
 void CanvasWindow::RecordRun()

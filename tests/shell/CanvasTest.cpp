@@ -8,11 +8,15 @@
 #include "resources/CanvasTexts.h"
 #include "resources/PictureTexts.h"
 #include "shell/Canvas.h"
+#include "shell/PictureCommands.h"
 #include "shell/CommandIds.h"
 #include "tests/ThreadCount.h"
 #include "views/CanvasView.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QImageReader>
+#include <QMenu>
 
 #include <filesystem>
 #include <functional>
@@ -75,6 +79,8 @@ TEST_F(CanvasTest, OpensPausedWithTheArrayTiledAndShowsAndSavesTheFieldPixelForP
     prompts.QueueFileAnswer(Path("canvas.png"));
     window->SavePicture();
     EXPECT_EQ(Rgb(ScaledPicture(expected, 3)), Rgb(QImage(QString::fromStdString(Path("canvas.png")))));
+    window->CopyPicture();
+    EXPECT_EQ(Rgb(expected), Rgb(QGuiApplication::clipboard()->image()));
     EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
 }
 
@@ -170,7 +176,15 @@ TEST_F(CanvasTest, ClosingDuringARunOf3840By2160LeavesNoThread)
 {
     Start();
     const int threads = ThreadsOfThisProcess();
-    CanvasWindow* window = Open();
+    // Opened from the Bitmap window's menu this time.
+    QMenu* menu = program->Pictures().ShowMenu(ViewKind::Bitmap, QPoint(100, 100));
+    ASSERT_NE(nullptr, menu);
+    const QString item = QString::fromUtf8(kCanvasMenuItem.english.data(), kCanvasMenuItem.english.size());
+    for (QAction* action : menu->actions())
+        if (action->text() == item)
+            action->trigger();
+    menu->close();
+    CanvasWindow* window = program->GetCanvas().Window();
     ASSERT_NE(nullptr, window);
     Begin(*window, {3840, 2160}, {CanvasStart::Kind::Random, 16, 5});
     Press(*window, Qt::Key_Space);
