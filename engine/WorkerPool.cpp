@@ -28,6 +28,8 @@ bool SpinUntil(Done done)
         }
         if (std::chrono::steady_clock::now() >= end)
             return done();
+        // On a busy machine the thread being waited for may need this core.
+        std::this_thread::yield();
     }
 }
 

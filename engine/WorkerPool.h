@@ -4,8 +4,9 @@
 //
 // A job of a large field takes a fraction of a millisecond, about what waking a sleeping thread
 // can cost, so a thread that has just finished first spins for a few tens of microseconds on
-// the job counter, then sleeps on the condition variable: steady runs never sleep, an idle pool
-// takes no processor time.
+// the job counter (yielding between short bursts, so that on a busy machine the thread it waits
+// for can have the core), then sleeps on the condition variable: steady runs never sleep, an
+// idle pool takes no processor time.
 
 #include <atomic>
 #include <condition_variable>

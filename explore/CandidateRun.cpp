@@ -48,17 +48,6 @@ void AdoptCandidate(Automaton& a, const RuleSet& numAuto, const Automaton* last)
     a.bIncrementalPaint = 0;
 }
 
-bool IsUniform(const Automaton& a)
-{
-    const JudgedCells judged = CellsToJudge(a);
-    const uint8_t first = a.byArray[judged.left][judged.top];
-    for (int x = judged.left; x <= judged.right; ++x)
-        for (int y = judged.top; y <= judged.bottom; ++y)
-            if (a.byArray[x][y] != first)
-                return false;
-    return true;
-}
-
 RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, const std::atomic<bool>* cancel)
 {
     // A generation kept to be compared with the one two steps later. Once a run repeats with
@@ -87,17 +76,19 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull, co
         if (i + 1 == keptGeneration + 2 && SameLiveCells(a, a.byArray, *kept))
             return {RunVerdict::PeriodTwo, i + 1};
         if (i + 1 == earlyLook) {
-            const double structure = StructureFigure(a);
-            if (structure < kEarlyNoiseBelow)
-                return {IsUniform(a) ? RunVerdict::DiesOut : RunVerdict::Noise, i + 1, structure};
+            const PictureFigures figures = MeasurePicture(a);
+            if (IsNearlyUniform(figures))
+                return {RunVerdict::DiesOut, i + 1};
+            if (figures.structure < kEarlyNoiseBelow)
+                return {RunVerdict::Noise, i + 1, figures.structure};
         }
     }
+    const PictureFigures figures = MeasurePicture(a);
     if (!stopWhenDull)
-        return {RunVerdict::Lively, generations, StructureFigure(a)};
-    if (IsUniform(a))
+        return {RunVerdict::Lively, generations, figures.structure};
+    if (IsNearlyUniform(figures))
         return {RunVerdict::DiesOut, generations};
-    const double structure = StructureFigure(a);
-    return {structure < kNoiseBelow ? RunVerdict::Noise : RunVerdict::Lively, generations, structure};
+    return {figures.structure < kNoiseBelow ? RunVerdict::Noise : RunVerdict::Lively, generations, figures.structure};
 }
 
 } // namespace vellicor

@@ -58,11 +58,11 @@ JudgedCells CellsToJudge(const Automaton& a)
     return {1 + edge, 1 + edge, h - 1 - edge, v - 1 - edge};
 }
 
-double StructureFigure(const Automaton& a)
+PictureFigures MeasurePicture(const Automaton& a)
 {
     const JudgedCells judged = CellsToJudge(a);
     if (judged.right < judged.left || judged.bottom < judged.top)
-        return 0.0;
+        return {};
     PairCounts vertical;
     PairCounts horizontal;
     std::array<uint32_t, kStateCount> cells{};
@@ -88,14 +88,22 @@ double StructureFigure(const Automaton& a)
         pairTotal += pairs[i];
     }
     const auto cellTotal = static_cast<uint32_t>(judged.right - judged.left + 1) * static_cast<uint32_t>(rows);
+    PictureFigures figures;
+    figures.plainShare = double(*std::max_element(cells.begin(), cells.end())) / cellTotal;
     const double entropy = Entropy(cells, cellTotal);
     // One state (or too few cells to pair) tells nothing, and would divide by zero.
     if (entropy <= 1e-12 || pairTotal == 0)
-        return 0.0;
+        return figures;
     // I(first; second) = H(first) + H(second) - H(first, second).
     const double mutual = Entropy(firsts, pairTotal) + Entropy(seconds, pairTotal) - Entropy(pairs, pairTotal);
     // The pairs' marginals differ a little from the cells' counts at the edges: kept within 0..1.
-    return std::clamp(mutual / entropy, 0.0, 1.0);
+    figures.structure = std::clamp(mutual / entropy, 0.0, 1.0);
+    return figures;
+}
+
+double StructureFigure(const Automaton& a)
+{
+    return MeasurePicture(a).structure;
 }
 
 } // namespace vellicor

@@ -1,6 +1,6 @@
 #pragma once
 // How much a picture's cells depend on their neighbours: the figure that tells noise from
-// structure.
+// structure; and how plain the picture is.
 //
 // The figure is the mutual information between the states of horizontally and vertically adjacent
 // cells (each pair read left to right or top to bottom, the two directions' counts taken
@@ -25,6 +25,14 @@ struct JudgedCells {
     int bottom = 0;
 };
 JudgedCells CellsToJudge(const Automaton& a);
+
+// The structure figure, and the share of the judged cells that hold their most common state
+// (1 for a picture of one state), from one pass over the cells.
+struct PictureFigures {
+    double structure = 0.0;
+    double plainShare = 1.0;
+};
+PictureFigures MeasurePicture(const Automaton& a);
 
 double StructureFigure(const Automaton& a);
 

@@ -452,9 +452,10 @@ void CanvasWindow::StartRecording(std::unique_ptr<FrameRecorder> recorder, const
     runner_->StartRecording(std::move(recorder), record_.generations, record_.scale);
     progress_ = new QProgressDialog(Text(kRecordingProgress).arg(0).arg(record_.generations),
                                     Text(dialog_builders::kCancel), 0, static_cast<int>(frames), this);
-    progress_->setAttribute(Qt::WA_DeleteOnClose);
     progress_->setWindowTitle(Text(dialog.title));
-    progress_->setWindowModality(Qt::WindowModal);
+    // Not modal: the recording runs on the worker, and a modal progress window would serve events
+    // inside each setValue, taking the next picture in the middle of taking this one.
+    progress_->setWindowModality(Qt::NonModal);
     progress_->setAutoClose(false);
     progress_->setAutoReset(false);
     progress_->setMinimumDuration(500);
@@ -476,7 +477,8 @@ void CanvasWindow::EndRecording()
         return;
     if (progress_) {
         progress_->disconnect(this); // closing it would count as its Cancel
-        progress_->close();
+        progress_->hide();
+        progress_->deleteLater();
     }
     ShowStatus();
     if (recordCancelled_)

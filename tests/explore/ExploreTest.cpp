@@ -62,12 +62,12 @@ TEST(DullFilterTest, LeavesOutRunsThatDieFreezeOrSettleIntoPeriodTwoAndKeepsALiv
     // In the plane the two rows and columns along the edges, stirred by the border, do not count.
     Automaton filled = Sized(12);
     SetLiveCells(filled, {"3.3.3.3.3.33", "3...3", "", "", "", "..........3", "", "", "", "", "", "3..........3"});
-    EXPECT_TRUE(IsUniform(filled));
-    filled.byArray[3][5] = 1;
-    EXPECT_FALSE(IsUniform(filled));
-    filled.byArray[3][5] = 0;
+    EXPECT_TRUE(IsNearlyUniform(MeasurePicture(filled)));
+    filled.byArray[3][5] = filled.byArray[4][5] = 1; // two of the 64 cells judged
+    EXPECT_FALSE(IsNearlyUniform(MeasurePicture(filled)));
+    filled.byArray[3][5] = filled.byArray[4][5] = 0;
     filled.iGeometryMode = 1;
-    EXPECT_FALSE(IsUniform(filled));
+    EXPECT_FALSE(IsNearlyUniform(MeasurePicture(filled)));
 
     // Life: an L of three cells closes into a block at once.
     Automaton corner = Sized(12);
@@ -92,6 +92,22 @@ TEST(DullFilterTest, LeavesOutRunsThatDieFreezeOrSettleIntoPeriodTwoAndKeepsALiv
     Automaton own = soup;
     RunSteps(own, 100);
     EXPECT_EQ(0, std::memcmp(own.byArray[0], run.byArray[0], sizeof(CellArray))) << "not the program's run";
+}
+
+TEST(DullFilterTest, APlainPictureWithASpeckHasDiedOutAndASparsePictureLives)
+{
+    // Life: a glider crosses an empty plane for ever, one speck on a plain ground.
+    Automaton glider = Sized(100);
+    SetLiveCells(glider, {"", "", "", "", "", "", "", "", "", "..........1", "...........1", ".........111"});
+    const RunOutcome speck = Judge(glider, Rules({499, 8}));
+    EXPECT_EQ(RunVerdict::DiesOut, speck.verdict);
+    EXPECT_EQ(25, speck.generations) << "seen at K / 4";
+
+    // Life's ash on a soup: blocks, blinkers and gliders scattered over an empty ground.
+    Automaton ash = Soup(100, 2, 7);
+    PrepareCandidate(ash, Rules({499, 8}));
+    EXPECT_EQ(RunVerdict::Lively, RunCandidate(ash, 100, true).verdict);
+    EXPECT_GT(MeasurePicture(ash).plainShare, 0.9) << "no longer a sparse picture";
 }
 
 TEST(DullFilterTest, LeavesOutNoiseEarlyAndKeepsARunWithStructure)

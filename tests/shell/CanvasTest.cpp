@@ -13,9 +13,11 @@
 #include "tests/ThreadCount.h"
 #include "views/CanvasView.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QWheelEvent>
 #include <QMenu>
 
 #include <filesystem>
@@ -131,6 +133,16 @@ TEST_F(CanvasTest, KeysRunPauseStepAndZoomAndItFollowsTheRulesAndTheirUndo)
     EXPECT_EQ(2, window->View().Zoom());
     Press(*window, Qt::Key_Minus);
     EXPECT_EQ(1, window->View().Zoom());
+    // The wheel zooms around the cell under the pointer, here on a canvas larger than the view.
+    Begin(*window, window->FittingSize() * 2, start);
+    CanvasView& view = window->View();
+    const QPoint pointer(view.width() / 3, view.height() / 4);
+    const QPoint cell = (pointer - view.Origin()) / view.Zoom();
+    QWheelEvent wheel(pointer, view.mapToGlobal(pointer), {}, {0, 120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &wheel);
+    EXPECT_EQ(2, view.Zoom());
+    EXPECT_EQ(cell, (pointer - view.Origin()) / view.Zoom());
     Press(*window, Qt::Key_F11);
     EXPECT_TRUE(window->isFullScreen());
     Press(*window, Qt::Key_Escape);
