@@ -1,8 +1,9 @@
 # The Debian package, made by CPack's DEB generator from what cmake/Install.cmake installs
 # (scripts/package.sh runs it). One native package holds both editions and the renderer; the
-# libraries it needs are found by dpkg-shlibdeps from the binaries themselves. Qt's platform
-# plugins are a package of their own that no binary links: without it the program cannot open
-# a window, so it is named here.
+# libraries it needs (Qt, giflib, FFmpeg's libavcodec, libavformat, libswscale and libavutil) are
+# found by dpkg-shlibdeps from the binaries themselves. Qt's platform plugins are a package of
+# their own that no binary links: without it the program cannot open a window, so it is named
+# here.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vellicor)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -29,7 +30,7 @@ generations. Its interface is in English and in French.
 .
 The package holds the two editions of the program, vellicor and quorrel (with
 the figures of the Game of Life and a zoom window), and vellicor-render, which
-runs the automaton without a window and writes PNG pictures, animated GIFs or
-selection files for scripts.]=])
+runs the automaton without a window and writes PNG pictures, animated GIFs,
+MP4 or WebM videos or selection files for scripts.]=])
 
 include(CPack)

@@ -65,7 +65,7 @@ int CreateTemporaryBeside(const fs::path& target, fs::path& temporary)
     for (int attempt = 0; attempt < 100; ++attempt) {
         temporary = target;
         temporary += ".tmp" + std::to_string(entropy() % 1000000);
-        const int fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = open(temporary.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST)
             return fd;
     }
@@ -85,42 +85,77 @@ void SyncFolder(const fs::path& folder)
 
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+AtomicFileWriter::AtomicFileWriter(const std::string& path)
 {
     const std::optional<fs::path> target = ResolveLinks(path);
     if (!target)
-        return false;
+        return;
     const fs::path folder = target->has_parent_path() ? target->parent_path() : fs::path(".");
 
     struct stat folderInfo {};
     if (stat(folder.c_str(), &folderInfo) != 0 || !Writable(folder, folderInfo))
-        return false;
+        return;
     struct stat old {};
     const bool replacing = stat(target->c_str(), &old) == 0;
     if (replacing && (!S_ISREG(old.st_mode) || !Writable(*target, old)))
-        return false;
+        return;
 
     fs::path temporary;
-    const int fd = CreateTemporaryBeside(*target, temporary);
-    if (fd < 0)
-        return false;
-    bool written = true;
+    fd_ = CreateTemporaryBeside(*target, temporary);
+    if (fd_ < 0)
+        return;
+    temporary_ = temporary.string();
+    target_ = target->string();
+    folder_ = folder.string();
     if (replacing) {
         // The replacement keeps what the old file was: its permission bits and, where the
         // system allows it, its owner.
-        written = fchmod(fd, old.st_mode & 07777) == 0;
-        if (fchown(fd, old.st_uid, old.st_gid) != 0) {
+        if (fchmod(fd_, old.st_mode & 07777) != 0)
+            Discard();
+        else if (fchown(fd_, old.st_uid, old.st_gid) != 0) {
             // Only root may give a file away; an ordinary user's file is theirs already.
         }
     }
-    written = written && WriteAll(fd, bytes) && fsync(fd) == 0;
-    written = close(fd) == 0 && written;
-    if (!written || rename(temporary.c_str(), target->c_str()) != 0) {
-        unlink(temporary.c_str());
+}
+
+AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+
+void AtomicFileWriter::Discard()
+{
+    if (fd_ < 0)
+        return;
+    close(fd_);
+    fd_ = -1;
+    unlink(temporary_.c_str());
+}
+
+bool AtomicFileWriter::Write(std::string_view bytes)
+{
+    if (fd_ >= 0 && WriteAll(fd_, bytes))
+        return true;
+    Discard();
+    return false;
+}
+
+bool AtomicFileWriter::Commit()
+{
+    if (fd_ < 0)
+        return false;
+    const bool synced = fsync(fd_) == 0;
+    const bool closed = close(fd_) == 0;
+    fd_ = -1;
+    if (!synced || !closed || rename(temporary_.c_str(), target_.c_str()) != 0) {
+        unlink(temporary_.c_str());
         return false;
     }
-    SyncFolder(folder);
+    SyncFolder(folder_);
     return true;
+}
+
+bool WriteFileAtomically(const std::string& path, std::string_view bytes)
+{
+    AtomicFileWriter file(path);
+    return file.Write(bytes) && file.Commit();
 }
 
 bool IsRegularFile(const std::string& path)

@@ -10,6 +10,32 @@
 
 namespace vellicor {
 
+// A file made piece by piece (a long video, too large to hold in memory) that takes the place of
+// the target only on Commit: until then it is a temporary file beside the target, open for reading
+// and writing, and a writer destroyed without a successful Commit removes it. The same checks as
+// WriteFileAtomically's apply when it is opened.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(const std::string& path);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // The temporary file's descriptor, or -1 when it could not be made (or after Commit).
+    int Descriptor() const { return fd_; }
+    bool Write(std::string_view bytes);
+    // Synced, closed and renamed over the target; false (and the temporary removed) on failure.
+    bool Commit();
+
+private:
+    void Discard();
+
+    int fd_ = -1;
+    std::string temporary_;
+    std::string target_;
+    std::string folder_;
+};
+
 // false when anything failed, or when the target or its folder is read-only (no write bit, even
 // for root); the old file, if any, is then untouched and no temporary is left.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);

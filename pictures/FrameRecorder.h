@@ -1,21 +1,20 @@
 #pragma once
-// What a recording of a run writes its frames to: the frames one by one, then the finished file's
-// bytes. The animated GIF is one; another file kind slots in beside it without the run knowing.
+// What a recorded run is written through, whatever the file: frames added one by one, then the
+// file saved whole. A recorder destroyed before Save leaves no file behind, so a run that is
+// stopped or fails simply drops its recorder.
 
 #include <QImage>
-
-#include <optional>
-#include <string>
 
 namespace vellicor {
 
 class FrameRecorder {
 public:
     virtual ~FrameRecorder() = default;
-    // False when the frame could not be taken; the recording is spoilt then.
+    // False once a frame could not be taken; the recording is spoilt then and Save fails.
     virtual bool AddFrame(const QImage& frame) = 0;
-    // The whole file; nothing when no frame was added or a frame failed. Ends the recording.
-    virtual std::optional<std::string> Finish() = 0;
+    // The file in place, whole; false when nothing could be written (any file of that name is
+    // then as it was).
+    virtual bool Save() = 0;
 };
 
 } // namespace vellicor

@@ -1,5 +1,6 @@
 #include "pictures/GifAnimation.h"
 
+#include "content/AtomicFile.h"
 #include "pictures/StateImage.h"
 
 #include <gif_lib.h>
@@ -154,6 +155,12 @@ std::optional<std::string> GifAnimation::Finish()
     if (failed_ || frames_ == 0)
         return std::nullopt;
     return std::move(bytes_);
+}
+
+bool GifRecording::Save()
+{
+    const std::optional<std::string> bytes = animation_.Finish();
+    return bytes && WriteFileAtomically(path_, *bytes);
 }
 
 } // namespace vellicor

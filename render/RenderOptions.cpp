@@ -2,6 +2,7 @@
 
 #include "engine/Automaton.h"
 #include "engine/CellField.h"
+#include "pictures/VideoLimits.h"
 
 #include <algorithm>
 #include <charconv>
@@ -27,12 +28,13 @@ Runs Vellicor's automaton without a window and writes a picture, an animation or
   --at X,Y            the cell that takes the file's first field (default 1,1)
   --generations N     how many generations to run (default 0: the starting figure)
   --torus, --plane    the geometry; without either, bPlane of the settings
-  --scale K           pixels per cell side in .png and .gif (1 to 64, default 1)
+  --scale K           pixels per cell side in .png, .gif, .mp4 and .webm (1 to 64, default 1)
   --delay MS          milliseconds between the frames of a .gif (0 to 655350, default 100)
+  --fps N             frames per second of a .mp4 or .webm (1 to 120, default 25)
   --quiet             no progress on stderr (shown for runs longer than a second)
   --output FILE       by its extension: .png the last generation, .gif every generation from
-                      the first, animated and looping, .txt or .asc the last generation's cells
-                      as a selection file
+                      the first, animated and looping, .mp4 (H.264) or .webm (VP9) the same as
+                      a video, .txt or .asc the last generation's cells as a selection file
   --explore N         instead of one run, a contact sheet of N candidate rule sets (1 to 1024)
                       grown from the start, dull runs (noise too) replaced as in the program's
                       rule explorer: in reading order, ceil(sqrt(N)) to a row, each the last
@@ -57,8 +59,8 @@ one line on stderr, exits with a non-zero status and writes no file.
 
 // Options that take a value, and those that stand alone.
 constexpr std::string_view kValued[] = {"--settings", "--automaton", "--init",   "--seed",   "--cells",
-                                        "--at",       "--generations", "--scale", "--delay", "--output",
-                                        "--explore",  "--states",    "--size",   "--threads"};
+                                        "--at",       "--generations", "--scale", "--delay", "--fps",
+                                        "--output",   "--explore",   "--states",  "--size",  "--threads"};
 constexpr std::string_view kFlags[] = {"--torus", "--plane", "--quiet", "--help", "--tile"};
 
 // Appended piece by piece: "\"" + text trips a false -Wrestrict in GCC 12.
@@ -106,6 +108,10 @@ std::optional<RenderOptions::Output> OutputKind(const std::string& path)
         return RenderOptions::Output::Png;
     if (extension == ".gif")
         return RenderOptions::Output::Gif;
+    if (extension == ".mp4")
+        return RenderOptions::Output::Mp4;
+    if (extension == ".webm")
+        return RenderOptions::Output::WebM;
     if (extension == ".txt" || extension == ".asc")
         return RenderOptions::Output::Text;
     return std::nullopt;
@@ -182,6 +188,8 @@ std::optional<std::string> Apply(RenderOptions& options, std::string_view option
         return number(1, kMaxExploreCandidates, options.explore);
     if (option == "--states")
         return number(2, kStateCount, options.states);
+    if (option == "--fps")
+        return number(kMinFramesPerSecond, kMaxFramesPerSecond, options.framesPerSecond);
     return number(0, kMaxRenderDelay, options.delay); // --delay
 }
 
@@ -266,8 +274,11 @@ std::variant<RenderOptions, std::string> ParseRenderOptions(std::span<const std:
         return "--output FILE is required (see --help)";
     const std::optional<RenderOptions::Output> output = OutputKind(options.outputPath);
     if (!output)
-        return "--output: " + Quoted(options.outputPath) + " does not end in .png, .gif, .txt or .asc";
+        return "--output: " + Quoted(options.outputPath) + " does not end in .png, .gif, .mp4, .webm, .txt or .asc";
     options.output = *output;
+    const bool video = options.output == RenderOptions::Output::Mp4 || options.output == RenderOptions::Output::WebM;
+    if (seen.contains("--fps") && !video)
+        return "--fps goes with a .mp4 or .webm --output";
     if (options.explore > 0) {
         if (options.output != RenderOptions::Output::Png)
             return "--explore writes a .png contact sheet: --output must end in .png";

@@ -13,7 +13,7 @@ namespace vellicor {
 
 struct RenderOptions {
     enum class Init { Null, Standard, Random, Fill };
-    enum class Output { Png, Gif, Text };
+    enum class Output { Png, Gif, Mp4, WebM, Text };
 
     std::string settingsPath;  // empty: the built-in defaults
     std::string automatonPath; // an automaton file: the settings and the starting figure
@@ -26,6 +26,7 @@ struct RenderOptions {
     std::optional<bool> torus; // nothing: the geometry that bPlane of the settings marks
     int32_t scale = 1;
     int32_t delay = 100; // milliseconds between the frames of a GIF
+    int32_t framesPerSecond = 25; // of a video
     bool quiet = false;
     std::string outputPath;
     Output output = Output::Png;

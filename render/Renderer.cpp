@@ -11,6 +11,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "shell/settings/AutomatonFile.h"
 #include "shell/settings/SettingsFile.h"
 #include "shell/settings/SettingsTable.h"
@@ -18,6 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <memory>
 #include <variant>
 
 namespace vellicor {
@@ -166,72 +168,131 @@ QImage Frame(const Model& model, int32_t scale)
     return ScaledPicture(StateImage(model.automaton, model.settings.crStateColor), scale);
 }
 
-// The largest picture a canvas is drawn into: a GIF's sides are 16-bit, and an indexed picture
-// past 2^31 bytes is beyond what the image library allocates.
-constexpr int64_t kMaxGifSide = 65535;
-constexpr int64_t kMaxPictureBytes = (int64_t{1} << 31) - 1;
-
-std::optional<std::string> CanvasPictureRefused(const RenderOptions& options)
+// A still picture's or the cells' bytes into the output file.
+std::optional<std::string> WriteOutput(const RenderOptions& options, const std::optional<std::string>& bytes)
 {
-    if (options.output == RenderOptions::Output::Text)
-        return std::nullopt;
-    const int64_t width = int64_t{options.width} * options.scale;
-    const int64_t height = int64_t{options.height} * options.scale;
-    const bool gif = options.output == RenderOptions::Output::Gif;
-    if ((gif && (width > kMaxGifSide || height > kMaxGifSide)) || width * height > kMaxPictureBytes)
-        return "the picture would be " + std::to_string(width) + " x " + std::to_string(height) +
-               " pixels, more than a " + (gif ? ".gif holds" : "picture can hold") + ": a smaller --scale or --size";
+    if (!bytes)
+        return "the picture could not be encoded (too large?)";
+    if (!WriteFileAtomically(options.outputPath, *bytes))
+        return "cannot write " + Quoted(options.outputPath);
     return std::nullopt;
 }
 
-// Why a canvas was not made: a type of its own, so that no output bytes are ever taken for it.
+// An animation or a video: every generation from the first is a frame, written as it comes.
+template <typename Step, typename Picture>
+std::optional<std::string> RecordRun(const RenderOptions& options, FrameRecorder& recorder, Step step,
+                                     Picture picture, const RenderProgress& progress)
+{
+    const int64_t total = options.generations;
+    bool framed = recorder.AddFrame(picture());
+    for (int64_t done = 1; framed && done <= total; ++done) {
+        step();
+        framed = recorder.AddFrame(picture());
+        if (progress && done % kPollInterval == 0)
+            progress(done, total);
+    }
+    if (progress)
+        progress(total, total);
+    if (!framed || !recorder.Save())
+        return "cannot encode or write " + Quoted(options.outputPath) + " (too large?)";
+    return std::nullopt;
+}
+
+// What writes the frames of an animation or a video; nothing for a still picture or the cells.
+std::unique_ptr<FrameRecorder> Recorder(const Model& model, const RenderOptions& options)
+{
+    switch (options.output) {
+    case RenderOptions::Output::Gif:
+        return std::make_unique<GifRecording>(options.outputPath, model.settings.crStateColor, options.delay);
+    case RenderOptions::Output::Mp4:
+        return std::make_unique<VideoRecording>(options.outputPath, VideoFormat::Mp4, options.framesPerSecond);
+    case RenderOptions::Output::WebM:
+        return std::make_unique<VideoRecording>(options.outputPath, VideoFormat::WebM, options.framesPerSecond);
+    default: return nullptr;
+    }
+}
+
+// The largest picture a run is drawn into: a GIF's sides are 16-bit, an indexed picture past 2^31
+// bytes is beyond what the image library allocates, and a video is what the decoders take.
+constexpr int64_t kMaxGifSide = 65535;
+constexpr int64_t kMaxPictureBytes = (int64_t{1} << 31) - 1;
+
+std::optional<std::string> PictureRefused(const RenderOptions& options, int64_t columns, int64_t rows)
+{
+    const int64_t width = columns * options.scale;
+    const int64_t height = rows * options.scale;
+    const std::string size = std::to_string(width) + " x " + std::to_string(height) + " pixels";
+    switch (options.output) {
+    case RenderOptions::Output::Text: return std::nullopt;
+    case RenderOptions::Output::Mp4:
+    case RenderOptions::Output::WebM:
+        if (!VideoSizeAllowed(width, height))
+            return "the video would be " + size + ", more than " + std::to_string(kMaxVideoSide) +
+                   " a side: a smaller --scale or --size";
+        return std::nullopt;
+    default: {
+        const bool gif = options.output == RenderOptions::Output::Gif;
+        if ((gif && (width > kMaxGifSide || height > kMaxGifSide)) || width * height > kMaxPictureBytes)
+            return "the picture would be " + size + ", more than a " + (gif ? ".gif holds" : "picture can hold") +
+                   ": a smaller --scale or --size";
+        return std::nullopt;
+    }
+    }
+}
+
+// Why a canvas was not made: a type of its own, so that no output is ever taken for it.
 struct Refusal {
     std::string why;
 };
 
-// The canvas of --size: its start (the array's repeated with --tile, else blank or random, then
-// --cells), its generations on every thread asked for, and the output's bytes.
-std::variant<std::optional<std::string>, Refusal> CanvasBytes(const Model& model, const RenderOptions& options,
-                                                              const RenderProgress& progress)
+// The canvas of --size with its start: the array's repeated with --tile, else blank or random,
+// then --cells; it runs on every thread asked for.
+std::variant<std::unique_ptr<CellField>, Refusal> StartCanvas(const Model& model, const RenderOptions& options)
 {
-    if (std::optional<std::string> refused = CanvasPictureRefused(options))
+    if (std::optional<std::string> refused = PictureRefused(options, options.width, options.height))
         return Refusal{*refused};
     if (!options.tile && !options.cellsPath.empty())
         if (std::optional<std::string> refused = CellsOutside(options, options.width, options.height, "canvas"))
             return Refusal{*refused};
-    CellField field(options.width, options.height);
-    field.SetRules(model.automaton);
-    field.SetThreads(options.threads);
+    auto field = std::make_unique<CellField>(options.width, options.height);
+    field->SetRules(model.automaton);
+    field->SetThreads(options.threads);
     if (options.tile) {
-        TileFieldFromArray(field, model.automaton);
+        TileFieldFromArray(*field, model.automaton);
     } else {
         if (options.init == RenderOptions::Init::Random)
-            FillFieldRandom(field, options.states, options.seed.value_or(static_cast<uint32_t>(std::time(nullptr))));
+            FillFieldRandom(*field, options.states, options.seed.value_or(static_cast<uint32_t>(std::time(nullptr))));
         if (!options.cellsPath.empty()) {
-            const LoadResult loaded = LoadSelectionFile(field, options.atX, options.atY, options.cellsPath);
+            const LoadResult loaded = LoadSelectionFile(*field, options.atX, options.atY, options.cellsPath);
             if (std::optional<std::string> refused =
                     CellsRefused(options, loaded, options.width, options.height, "canvas"))
                 return Refusal{*refused};
         }
     }
+    return field;
+}
 
-    const uint32_t* colours = model.settings.crStateColor;
+// The last generation of a canvas as a picture or its cells; an animation or a video written.
+std::optional<std::string> RenderCanvas(const Model& model, const RenderOptions& options,
+                                        const RenderProgress& progress)
+{
+    auto made = StartCanvas(model, options);
+    if (const Refusal* refused = std::get_if<Refusal>(&made))
+        return refused->why;
+    CellField& field = *std::get<std::unique_ptr<CellField>>(made);
+    const auto picture = [&] { return ScaledPicture(StateImage(field, model.settings.crStateColor), options.scale); };
+    if (std::unique_ptr<FrameRecorder> recorder = Recorder(model, options))
+        return RecordRun(options, *recorder, [&] { field.Step(); }, picture, progress);
     const int64_t total = options.generations;
-    const bool gif = options.output == RenderOptions::Output::Gif;
-    GifAnimation animation(colours, options.delay);
-    bool framed = !gif || animation.AddFrame(ScaledPicture(StateImage(field, colours), options.scale));
-    for (int64_t done = 1; framed && done <= total; ++done) {
+    for (int64_t done = 1; done <= total; ++done) {
         field.Step();
-        if (gif)
-            framed = animation.AddFrame(ScaledPicture(StateImage(field, colours), options.scale));
         if (progress && done % kPollInterval == 0)
             progress(done, total);
     }
-    if (gif)
-        return animation.Finish();
-    if (options.output == RenderOptions::Output::Png)
-        return PngBytes(ScaledPicture(StateImage(field, colours), options.scale));
-    return SelectionFileBytes(field);
+    if (progress)
+        progress(total, total);
+    return WriteOutput(options, options.output == RenderOptions::Output::Png ? PngBytes(picture())
+                                                                             : SelectionFileBytes(field));
 }
 
 } // namespace
@@ -266,51 +327,37 @@ std::optional<std::string> Render(const RenderOptions& options, const RenderProg
         return "the array has no cell to draw";
     if (options.explore > 0)
         return WriteExploreSheet(model, options);
+    if (canvas)
+        return RenderCanvas(model, options, progress);
+    if (std::optional<std::string> refused = PictureRefused(options, EffectiveMaxHor(a) - 1, EffectiveMaxVer(a) - 1))
+        return refused;
 
     // The program asks whether to raise the limit; the cells go on the same whichever limit.
     a.iIterLimit = static_cast<int32_t>(std::min<int64_t>(int64_t{a.iLevel} + options.generations, INT32_MAX));
     const int64_t total = options.generations;
+    if (std::unique_ptr<FrameRecorder> recorder = Recorder(model, options))
+        return RecordRun(options, *recorder, [&] { ComputeNextGeneration(a); }, [&] { return Frame(model, options.scale); },
+                         progress);
+    int64_t done = 0;
+    RunSteps(a, options.generations, [&] {
+        done += kPollInterval;
+        if (progress)
+            progress(done, total);
+        return true;
+    });
     std::optional<std::string> bytes;
-    if (canvas) {
-        auto made = CanvasBytes(model, options, progress);
-        if (const Refusal* refused = std::get_if<Refusal>(&made))
-            return refused->why;
-        bytes = std::get<std::optional<std::string>>(std::move(made));
-    } else if (options.output == RenderOptions::Output::Gif) {
-        GifAnimation animation(model.settings.crStateColor, options.delay);
-        bool framed = animation.AddFrame(Frame(model, options.scale));
-        for (int64_t done = 1; framed && done <= total; ++done) {
-            ComputeNextGeneration(a);
-            framed = animation.AddFrame(Frame(model, options.scale));
-            if (progress && done % kPollInterval == 0)
-                progress(done, total);
-        }
-        bytes = animation.Finish();
+    if (options.output == RenderOptions::Output::Png) {
+        bytes = PngBytes(Frame(model, options.scale));
     } else {
-        int64_t done = 0;
-        RunSteps(a, options.generations, [&] {
-            done += kPollInterval;
-            if (progress)
-                progress(done, total);
-            return true;
-        });
-        if (options.output == RenderOptions::Output::Png) {
-            bytes = PngBytes(Frame(model, options.scale));
-        } else {
-            Selection interior;
-            interior.iSelStartX = interior.iSelStartY = 1;
-            interior.iSelEndX = EffectiveMaxHor(a) - 1;
-            interior.iSelEndY = EffectiveMaxVer(a) - 1;
-            bytes = SelectionFileBytes(a, interior);
-        }
+        Selection interior;
+        interior.iSelStartX = interior.iSelStartY = 1;
+        interior.iSelEndX = EffectiveMaxHor(a) - 1;
+        interior.iSelEndY = EffectiveMaxVer(a) - 1;
+        bytes = SelectionFileBytes(a, interior);
     }
     if (progress)
         progress(total, total);
-    if (!bytes)
-        return "the picture could not be encoded (too large?)";
-    if (!WriteFileAtomically(options.outputPath, *bytes))
-        return "cannot write " + Quoted(options.outputPath);
-    return std::nullopt;
+    return WriteOutput(options, bytes);
 }
 
 } // namespace vellicor

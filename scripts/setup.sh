@@ -6,7 +6,7 @@
 set -eu
 
 packages="g++ cmake ninja-build ccache pkg-config qt6-base-dev libgtest-dev libgmock-dev \
-libbenchmark-dev libgif-dev xvfb xauth xdotool imagemagick openbox fonts-dejavu-core $*"
+libbenchmark-dev libgif-dev libavcodec-dev libavformat-dev libswscale-dev libavutil-dev xvfb xauth xdotool imagemagick openbox fonts-dejavu-core $*"
 
 missing=""
 for p in $packages; do

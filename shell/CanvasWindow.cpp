@@ -1,12 +1,12 @@
 #include "shell/CanvasWindow.h"
 
-#include "content/AtomicFile.h"
 #include "engine/CellField.h"
 #include "platform/Clipboard.h"
 #include "platform/UserPrompts.h"
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "resources/CanvasTexts.h"
 #include "resources/DialogBuilders.h"
 #include "resources/PictureTexts.h"
@@ -315,6 +315,7 @@ QMenu* CanvasWindow::ShowMenu(QPoint globalPosition)
         group->addAction(item);
     }
     add(*menu, kRecordRunItem, [this] { RecordRun(); })->setEnabled(!recording);
+    add(*menu, kRecordVideoItem, [this] { RecordVideo(); })->setEnabled(!recording);
     add(*menu, kCanvasCopyItem, [this] { CopyPicture(); });
     menu->addSeparator();
     QAction* full = add(*menu, kCanvasFullScreenItem, [this] { ToggleFullScreen(); });
@@ -424,15 +425,34 @@ void CanvasWindow::RecordRun()
         return;
     }
     const std::optional<std::string> path = files_.ChooseFile(kGifFilters, "gif", "canvas");
+    if (path)
+        StartRecording(std::make_unique<GifRecording>(*path, colors_.data(), record_.delay), DIALOG_RECORD);
+}
+
+// A video is written to its file as it is encoded: no limit on its length, only on its size.
+void CanvasWindow::RecordVideo()
+{
+    if (runner_->Recording() || !AskVideoRecording(prompts_, model_.settings.iLanguage, record_))
+        return;
+    const std::optional<std::string> path = files_.ChooseFile(kVideoFilters, "mp4", "canvas");
     if (!path)
         return;
-    recordPath_ = *path;
+    const std::optional<VideoFormat> format = VideoFormatOfName(*path);
+    if (!format || !VideoSizeAllowed(int64_t{size_.width()} * record_.scale, int64_t{size_.height()} * record_.scale)) {
+        ShowRefusal(Text(format ? kVideoTooLargeMessage : kVideoNameMessage));
+        return;
+    }
+    StartRecording(std::make_unique<VideoRecording>(*path, *format, record_.framesPerSecond), DIALOG_RECORD_VIDEO);
+}
+
+void CanvasWindow::StartRecording(std::unique_ptr<FrameRecorder> recorder, const DialogTemplate& dialog)
+{
+    const int64_t frames = int64_t{record_.generations} + 1;
     recordCancelled_ = false;
-    runner_->StartRecording(std::make_unique<GifAnimation>(colors_.data(), record_.delay), record_.generations,
-                            record_.scale);
+    runner_->StartRecording(std::move(recorder), record_.generations, record_.scale);
     progress_ = new QProgressDialog(Text(kRecordingProgress).arg(0).arg(record_.generations),
                                     Text(dialog_builders::kCancel), 0, static_cast<int>(frames), this);
-    progress_->setWindowTitle(Text(DIALOG_RECORD.title));
+    progress_->setWindowTitle(Text(dialog.title));
     // Not modal: the recording runs on the worker, and a modal progress window would serve events
     // inside each setValue, taking the next picture in the middle of taking this one.
     progress_->setWindowModality(Qt::NonModal);
@@ -463,8 +483,7 @@ void CanvasWindow::EndRecording()
     ShowStatus();
     if (recordCancelled_)
         return;
-    const std::optional<std::string> bytes = complete ? recorder->Finish() : std::nullopt;
-    if (!bytes || !WriteFileAtomically(recordPath_, *bytes))
+    if (!complete || !recorder->Save())
         files_.ShowWriteError();
 }
 

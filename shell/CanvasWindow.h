@@ -33,6 +33,7 @@ struct FileFilter;
 namespace vellicor {
 
 class CanvasView;
+struct DialogTemplate;
 class PictureCommands;
 class UserPrompts;
 
@@ -61,7 +62,8 @@ public:
     void AskNewCanvas();
     void SavePicture();
     void CopyPicture();
-    void RecordRun();
+    void RecordRun();   // an animated GIF
+    void RecordVideo(); // MP4 or WebM, by the name of the file
     QMenu* ShowMenu(QPoint globalPosition);
 
     CanvasView& View() const { return *view_; }
@@ -79,6 +81,8 @@ protected:
 
 private:
     void OnFrame();
+    // The run of either recording, once its file is chosen; the progress window has the dialog's title.
+    void StartRecording(std::unique_ptr<FrameRecorder> recorder, const DialogTemplate& dialog);
     void EndRecording();
     void MeasureRate();
     void ShowStatus();
@@ -97,7 +101,6 @@ private:
     int64_t level_ = 1;
     int pictureScale_ = 1;
     RecordChoice record_;
-    std::string recordPath_;
     bool recordCancelled_ = false;
     QPointer<QProgressDialog> progress_;
     QTimer rateTimer_;

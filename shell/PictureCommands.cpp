@@ -7,6 +7,7 @@
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
 #include "pictures/StateImage.h"
+#include "pictures/VideoRecording.h"
 #include "resources/DialogBuilders.h"
 #include "resources/PictureTexts.h"
 #include "shell/ProcessingCommands.h"
@@ -142,9 +143,11 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
             group->addAction(item);
         }
     }
-    if (Records(kind))
+    if (Records(kind)) {
         // A recording is a run of the automaton: one undo step, as Continuous until is.
         addCommand(kRecordRunItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordRun(kind); }); });
+        addCommand(kRecordVideoItem, [this, kind] { program_.RunAsOneStep([this, kind] { RecordVideo(kind); }); });
+    }
     bool separated = false;
     for (const auto& [itemsKind, fill] : moreItems_) {
         if (itemsKind != kind)
@@ -223,12 +226,39 @@ void PictureCommands::RecordRun(ViewKind kind)
     const std::optional<std::string> path = ChooseFile(kGifFilters, "gif", FileName(kind));
     if (!path)
         return;
+    GifRecording recorder(*path, model_.settings.crStateColor, choice.delay);
+    Record(kind, recorder, choice, DIALOG_RECORD);
+}
+
+void PictureCommands::RecordVideo(ViewKind kind)
+{
+    if (!Records(kind) || Window(kind) == nullptr)
+        return;
+    RecordChoice& choice = records_[ScaleSlot(kind)];
+    const int32_t iLanguage = model_.settings.iLanguage;
+    if (!AskVideoRecording(prompts_, iLanguage, choice))
+        return;
+    const std::optional<std::string> path = ChooseFile(kVideoFilters, "mp4", FileName(kind));
+    if (!path)
+        return;
+    const std::optional<VideoFormat> format = VideoFormatOfName(*path);
+    const QSize size = Frame(kind, choice.scale).size();
+    if (!format || !VideoSizeAllowed(size.width(), size.height())) {
+        prompts_.ShowMessage(format ? kVideoTooLargeMessage : kVideoNameMessage, iLanguage, MessageStyle::OkExclamation);
+        return;
+    }
+    VideoRecording recorder(*path, *format, choice.framesPerSecond);
+    Record(kind, recorder, choice, DIALOG_RECORD_VIDEO);
+}
+
+void PictureCommands::Record(ViewKind kind, FrameRecorder& recorder, const RecordChoice& choice,
+                             const DialogTemplate& dialog)
+{
     Automaton& a = model_.automaton;
     const int32_t iLanguage = model_.settings.iLanguage;
     const int scale = choice.scale;
     const int generations = choice.generations;
-    GifAnimation animation(model_.settings.crStateColor, choice.delay);
-    bool framed = animation.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
+    bool framed = recorder.AddFrame(Frame(kind, scale)); // the generation shown as the run starts
 
     // As Continuous until runs: each generation shown before the next, a key stops the run, and a
     // step refused at the iteration limit asks whether to raise it. Stopped by a key or by Cancel,
@@ -241,7 +271,7 @@ void PictureCommands::RecordRun(ViewKind kind)
         if (!progress && clock.elapsed() >= 1000) {
             progress = std::make_unique<QProgressDialog>(QString(), Text(dialog_builders::kCancel, iLanguage), 0,
                                                          generations, &frame_);
-            progress->setWindowTitle(Text(DIALOG_RECORD.title, iLanguage));
+            progress->setWindowTitle(Text(dialog.title, iLanguage));
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(0);
             progress->setAutoClose(false);
@@ -265,7 +295,7 @@ void PictureCommands::RecordRun(ViewKind kind)
                     break;
                 guard.Pause(a.iContinuousDelay);
                 frame_.UpdateClient();
-                framed = animation.AddFrame(Frame(kind, scale));
+                framed = recorder.AddFrame(Frame(kind, scale));
                 showProgress(guard, ++done);
                 if (!guard.KeepGoing() || (progress && progress->wasCanceled())) {
                     stopped = true;
@@ -280,8 +310,7 @@ void PictureCommands::RecordRun(ViewKind kind)
     frame_.InvalidateClient();
     if (stopped)
         return;
-    const std::optional<std::string> bytes = framed ? animation.Finish() : std::nullopt;
-    if (!bytes || !WriteFileAtomically(*path, *bytes))
+    if (!framed || !recorder.Save())
         ShowWriteError();
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // Pictures out of the program, through the views' context menus: "Save picture as..." on every
-// view (the Informations window saves its line of text), and "Record run as animated GIF..." on
-// the Bitmap, Zoom and Mosaic windows. The right button opens the menu, except in the Array
+// view (the Informations window saves its line of text), and "Record run as animated GIF..." and
+// "Record run as video..." on the Bitmap, Zoom and Mosaic windows. The right button opens the menu, except in the Array
 // window, where it cycles a cell's state: there the keyboard's menu key and Shift+F10 open it
 // (they do in every view). The labels follow iLanguage.
 //
@@ -30,6 +30,8 @@ class QMenu;
 namespace vellicor {
 
 class ChildFrame;
+class FrameRecorder;
+struct DialogTemplate;
 class MainFrame;
 class ProcessingCommands;
 class Program;
@@ -51,7 +53,8 @@ public:
     void AddMenuItems(std::initializer_list<ViewKind> kinds, const MenuFiller& fill);
 
     void SavePicture(ViewKind kind);
-    void RecordRun(ViewKind kind); // Bitmap, Zoom and Mosaic
+    void RecordRun(ViewKind kind);   // Bitmap, Zoom and Mosaic: an animated GIF
+    void RecordVideo(ViewKind kind); // the same as MP4 or WebM, by the name of the file
 
     // What Save picture as writes for a view (not the Informations window): what it paints; for
     // the Bitmap window at the scale of its menu.
@@ -72,6 +75,8 @@ private:
     // The view a widget belongs to; with the frame, also its caption and borders.
     std::optional<ViewKind> ViewOf(QObject* watched, bool frameToo) const;
     QImage Frame(ViewKind kind, int scale) const;
+    // The run itself, whatever the file: the shown generation, then one frame per generation.
+    void Record(ViewKind kind, FrameRecorder& recorder, const RecordChoice& choice, const DialogTemplate& dialog);
 
     Program& program_;
     Model& model_;

@@ -5,7 +5,18 @@
 
 namespace vellicor {
 
-bool AskRecording(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice)
+namespace {
+
+// What sets the two dialogs apart: their third field and the message that gives the limits.
+struct PaceField {
+    const DialogTemplate& dialog;
+    int RecordChoice::*value;
+    int minimum;
+    int maximum;
+    const BilingualText& limits;
+};
+
+bool Ask(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice, const PaceField& pace)
 {
     using namespace record_dialog;
     bool accepted = false;
@@ -13,7 +24,7 @@ bool AskRecording(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice)
     procRecord.init = [&](DialogControls& dialog) {
         dialog.SetDlgItemInt(kGenerations, choice.generations);
         dialog.SetDlgItemInt(kScale, choice.scale);
-        dialog.SetDlgItemInt(kDelay, choice.delay);
+        dialog.SetDlgItemInt(kDelay, choice.*pace.value);
         dialog.SetFocus(kGenerations);
         dialog.SelectAllText(kGenerations);
         return false;
@@ -24,19 +35,35 @@ bool AskRecording(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice)
         } else if (id == kIdOk) {
             const int32_t generations = dialog.GetDlgItemInt(kGenerations);
             const int32_t scale = dialog.GetDlgItemInt(kScale);
-            const int32_t delay = dialog.GetDlgItemInt(kDelay);
+            const int32_t paceValue = dialog.GetDlgItemInt(kDelay);
             if (generations < 1 || generations > kMaxRecordGenerations || scale < 1 || scale > kMaxPictureScale ||
-                delay < 0 || delay > kMaxFrameDelay) {
-                dialog.MessageBox(PickText(kRecordValuesMessage, iLanguage), MessageStyle::OkExclamation);
+                paceValue < pace.minimum || paceValue > pace.maximum) {
+                dialog.MessageBox(PickText(pace.limits, iLanguage), MessageStyle::OkExclamation);
                 return;
             }
-            choice = {generations, scale, delay};
+            choice.generations = generations;
+            choice.scale = scale;
+            choice.*pace.value = paceValue;
             accepted = true;
             dialog.EndDialog(1);
         }
     };
-    prompts.RunDialog(DIALOG_RECORD, iLanguage, procRecord);
+    prompts.RunDialog(pace.dialog, iLanguage, procRecord);
     return accepted;
+}
+
+} // namespace
+
+bool AskRecording(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice)
+{
+    return Ask(prompts, iLanguage, choice, {DIALOG_RECORD, &RecordChoice::delay, 0, kMaxFrameDelay, kRecordValuesMessage});
+}
+
+bool AskVideoRecording(UserPrompts& prompts, int32_t iLanguage, RecordChoice& choice)
+{
+    return Ask(prompts, iLanguage, choice,
+               {DIALOG_RECORD_VIDEO, &RecordChoice::framesPerSecond, kMinFramesPerSecond, kMaxFramesPerSecond,
+                kVideoValuesMessage});
 }
 
 } // namespace vellicor

@@ -1,14 +1,19 @@
 // Pictures out of the running program, through the views' context menus as a person opens them:
-// each saved PNG is the view's picture, a recorded GIF holds every generation of the run, and a
-// stopped or failed recording leaves no file.
+// each saved PNG is the view's picture, a recorded GIF or video holds every generation of the run,
+// and a stopped or failed recording leaves no file.
 
 #include "tests/shell/ProgramFixture.h"
 
+#include "tests/pictures/DecodedVideo.h"
+
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
+#include "engine/CellField.h"
 #include "engine/Step.h"
 #include "pictures/StateImage.h"
 #include "resources/Messages.h"
 #include "resources/PictureTexts.h"
+#include "shell/Canvas.h"
 #include "shell/CommandIds.h"
 #include "shell/PictureCommands.h"
 #include "views/InfoView.h"
@@ -16,12 +21,15 @@
 #include <gif_lib.h>
 
 #include <QContextMenuEvent>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTimer>
+
+#include <random>
 
 namespace vellicor::test {
 namespace {
@@ -179,9 +187,100 @@ TEST_F(PictureCommandsTest, RecordingHoldsTheShownGenerationThenEveryGenerationO
     EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
 }
 
+// Every generation is a frame of the video, and at four pixels a cell every cell's centre keeps
+// its state's colour, in both formats, on a soup of all sixteen states.
+TEST_F(PictureCommandsTest, VideoHoldsEveryGenerationWithCrispCells)
+{
+    Start();
+    std::mt19937 soup(11);
+    for (int x = 1; x < EffectiveMaxHor(A()); ++x)
+        for (int y = 1; y < EffectiveMaxVer(A()); ++y)
+            A().byArray[x][y] = static_cast<uint8_t>(soup() % kStateCount);
+    const uint32_t* colours = program->GetModel().settings.crStateColor;
+    const struct {
+        const char* file;
+        const char* codec;
+        AVPixelFormat pixels;
+    } kFormats[] = {{"run.mp4", "h264", AV_PIX_FMT_YUV420P}, {"run.WebM", "vp9", AV_PIX_FMT_YUV444P}};
+    for (const auto& format : kFormats) {
+        Automaton expected = A();
+        prompts.QueueDialogAnswer(DialogAnswer()
+                                      .Type(record_dialog::kGenerations, "6")
+                                      .Type(record_dialog::kScale, "4")
+                                      .Type(record_dialog::kFramesPerSecond, "30")
+                                      .Click(kIdOk));
+        prompts.QueueFileAnswer(Path(format.file));
+        Choose(OpenMenu(program->BitmapWindow(), false), kRecordVideoItem);
+
+        const DecodedVideo video = DecodeVideo(Path(format.file));
+        EXPECT_EQ(format.codec, video.codec);
+        EXPECT_EQ(format.pixels, video.pixelFormat);
+        EXPECT_EQ(30, av_q2d(video.frameRate)) << format.file;
+        ASSERT_EQ(7u, video.frames.size()) << format.file;
+        for (size_t k = 0; k < video.frames.size(); ++k) {
+            const QImage cells = StateImage(expected, colours);
+            ASSERT_EQ(cells.size() * 4, video.frames[k].size());
+            EXPECT_LE(CentreDifference(video.frames[k], cells, 4), 40) << format.file << ", generation " << k + 1;
+            ComputeNextGeneration(expected);
+        }
+    }
+    // The name gives the format: one of neither is refused before the run.
+    const int32_t level = A().iLevel;
+    prompts.QueueDialogAnswer(DialogAnswer().Click(kIdOk));
+    prompts.QueueFileAnswer(Path("run.avi"));
+    prompts.QueueMessageAnswer(kIdOk);
+    Choose(OpenMenu(program->MosaicWindow(), false), kRecordVideoItem);
+    EXPECT_EQ(std::vector<std::string>{std::string(kVideoNameMessage.english)}, Messages());
+    EXPECT_EQ(level, A().iLevel);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("run.avi"))));
+    EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
+}
+
+// The Canvas records its own field, generation after generation, from its worker; an MP4 of odd
+// sides gets one more pixel.
+TEST_F(PictureCommandsTest, CanvasRecordsItsFieldAsAVideo)
+{
+    Start();
+    A().byArray[3][4] = 5;
+    A().byArray[7][2] = 9;
+    program->GetCanvas().Open();
+    CanvasWindow* canvas = program->GetCanvas().Window();
+    ASSERT_NE(nullptr, canvas);
+    canvas->NewCanvas(QSize(101, 61), CanvasStart{CanvasStart::Kind::Tile, 2, 1});
+    prompts.QueueDialogAnswer(DialogAnswer()
+                                  .Type(record_dialog::kGenerations, "4")
+                                  .Type(record_dialog::kScale, "4")
+                                  .Click(kIdOk));
+    prompts.QueueFileAnswer(Path("canvas.mp4"));
+    canvas->RecordVideo();
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(QString::fromStdString(Path("canvas.mp4"))) && clock.elapsed() < 60000)
+        QTest::qWait(20);
+
+    const DecodedVideo video = DecodeVideo(Path("canvas.mp4"));
+    ASSERT_EQ(5u, video.frames.size());
+    CellField expected(101, 61);
+    expected.SetRules(A());
+    TileFieldFromArray(expected, A());
+    for (const QImage& frame : video.frames) {
+        EXPECT_EQ(QSize(404, 244), frame.size());
+        EXPECT_LE(CentreDifference(frame, StateImage(expected, program->GetModel().settings.crStateColor), 4), 40)
+            << "level " << expected.Level();
+        expected.Step();
+    }
+    EXPECT_EQ(std::vector<std::string>(), prompts.Problems());
+}
+
 TEST_F(PictureCommandsTest, CancelOrAKeyStopsTheRecordingAndLeavesNoFile)
 {
-    for (const bool byCancel : {true, false}) {
+    const struct {
+        bool byCancel;
+        const BilingualText& item;
+        const char* file;
+    } kStops[] = {{true, kRecordRunItem, "stopped.gif"}, {false, kRecordRunItem, "stopped.gif"},
+                  {true, kRecordVideoItem, "stopped.webm"}};
+    for (const auto& [byCancel, item, file] : kStops) {
         Start();
         A().iContinuousDelay = 25;
         QElapsedTimer clock;
@@ -203,13 +302,13 @@ TEST_F(PictureCommandsTest, CancelOrAKeyStopsTheRecordingAndLeavesNoFile)
                 }
         });
         prompts.QueueDialogAnswer(DialogAnswer().Type(record_dialog::kGenerations, "400").Click(kIdOk));
-        prompts.QueueFileAnswer(Path("stopped.gif"));
+        prompts.QueueFileAnswer(Path(file));
         clock.start();
         stopper.start(20);
-        Choose(OpenMenu(program->MosaicWindow(), false), kRecordRunItem);
+        Choose(OpenMenu(program->MosaicWindow(), false), item);
         stopper.stop();
         EXPECT_LT(A().iLevel, 1 + 400) << "stopped";
-        EXPECT_FALSE(QFile::exists(QString::fromStdString(Path("stopped.gif"))));
+        EXPECT_EQ(QStringList(), QDir(folder.path()).entryList(QDir::Files).filter("stopped")) << "nor its temporary file";
         if (byCancel) {
             EXPECT_GE(progressShownAfter, 900) << "the progress shows once the run has taken a second";
         }

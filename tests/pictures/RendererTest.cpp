@@ -3,10 +3,16 @@
 
 #include "tests/shell/ProgramFixture.h"
 
+#include "tests/pictures/DecodedVideo.h"
+
 #include "content/AtomicFile.h"
+#include "content/FieldStarts.h"
 #include "content/Initialisation.h"
 #include "content/SelectionFile.h"
+#include "engine/CellField.h"
+#include "engine/Step.h"
 #include "explore/ContactSheet.h"
+#include "pictures/StateImage.h"
 #include "resources/ParameterDialogTemplates.h"
 #include "shell/AutomatonFiles.h"
 #include "shell/CommandIds.h"
@@ -155,6 +161,51 @@ TEST_F(RendererTest, ExploreWritesTheContactSheetAndItsRuleSetsBesideIt)
     EXPECT_EQ(5, std::count(text.begin(), text.end(), '\n'));
 }
 
+// A video holds every generation of the program's own run from the same start, at the frames per
+// second asked for, for the array and for a canvas tiled from it; an MP4 of odd sides is padded by
+// one pixel, a WebM keeps them.
+TEST_F(RendererTest, VideoHoldsEveryGenerationOfTheProgramsRun)
+{
+    std::string settings = kSettings;
+    settings.replace(settings.find("wMaxHor=31\nwMaxVer=25"), 21, "wMaxHor=16\nwMaxVer=12");
+    WriteSettings(settings);
+    Start();
+    Command(command::kStandard);
+    const Automaton start = A();
+    const uint32_t* colours = program->GetModel().settings.crStateColor;
+    const struct {
+        const char* file;
+        int scale;
+        std::vector<std::string> more;
+        int framesPerSecond;
+        QSize size;
+    } kVideos[] = {{"run.mp4", 5, {}, 25, {76, 56}},
+                   {"run.webm", 4, {"--fps", "12"}, 12, {60, 44}},
+                   {"canvas.mp4", 4, {"--size", "37x21", "--tile", "--fps", "50"}, 50, {148, 84}}};
+    for (const auto& video : kVideos) {
+        std::vector<std::string> arguments = {"--settings", SettingsPath(), "--generations", "9", "--scale",
+                                              std::to_string(video.scale), "--output", Path(video.file)};
+        arguments.insert(arguments.end(), video.more.begin(), video.more.end());
+        const Finished run = Render(arguments);
+        ASSERT_EQ(0, run.exitCode) << run.errors;
+        const DecodedVideo decoded = DecodeVideo(Path(video.file));
+        EXPECT_EQ(video.framesPerSecond, av_q2d(decoded.frameRate)) << video.file;
+        ASSERT_EQ(10u, decoded.frames.size()) << video.file;
+        Automaton array = start;
+        CellField canvas(37, 21);
+        canvas.SetRules(start);
+        TileFieldFromArray(canvas, start);
+        for (const QImage& frame : decoded.frames) {
+            ASSERT_EQ(video.size, frame.size()) << video.file;
+            const QImage cells = video.more.empty() || video.more[0] != "--size" ? StateImage(array, colours)
+                                                                                : StateImage(canvas, colours);
+            EXPECT_LE(CentreDifference(frame, cells, video.scale), 40) << video.file << ", level " << array.iLevel;
+            ComputeNextGeneration(array);
+            canvas.Step();
+        }
+    }
+}
+
 // A torus canvas tiled from the array runs as copies of the array's own run, on any number of
 // threads; a canvas's own start is random over --states or a selection file placed on it.
 TEST_F(RendererTest, CanvasRunsAsTheTiledArrayOnAnyNumberOfThreads)
@@ -235,6 +286,9 @@ TEST_F(RendererTest, BadInputIsRefusedWithOneLineAndNoFile)
         {"settings beside an automaton", {"--settings", Path("letters.ini"), "--automaton", Path("none"), "--output", png}},
         {"a file that is no automaton", {"--automaton", Path("garbage.ini"), "--output", png}},
         {"an automaton on a canvas without --tile", {"--automaton", Path("small.vellicor"), "--size", "64x64", "--output", png}},
+        {"frames per second of a picture", {"--fps", "10", "--output", Path("out.gif")}},
+        {"too many frames per second", {"--fps", "121", "--output", Path("out.mp4")}},
+        {"a canvas video too large", {"--size", "2100x1000", "--scale", "4", "--output", Path("out.mp4")}},
         {"a contact sheet too large", {"--explore", "1024", "--scale", "64", "--output", png}},
         {"a canvas past the limits", {"--size", "16385x2", "--output", png}},
         {"a canvas without its size", {"--size", "640", "--output", png}},
