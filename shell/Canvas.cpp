@@ -1,5 +1,6 @@
 #include "shell/Canvas.h"
 
+#include "platform/QtText.h"
 #include "resources/CanvasTexts.h"
 
 #include <QGuiApplication>
@@ -49,8 +50,7 @@ void Canvas::Close()
 
 void Canvas::AppendAction(QMenu& menu)
 {
-    const std::string_view text = PickText(kCanvasMenuItem, model_.settings.iLanguage);
-    menu.addAction(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), [this] { Open(); });
+    menu.addAction(QtText(kCanvasMenuItem, model_.settings.iLanguage), [this] { Open(); });
 }
 
 void Canvas::Follow()

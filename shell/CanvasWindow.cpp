@@ -2,6 +2,7 @@
 
 #include "engine/CellField.h"
 #include "platform/Clipboard.h"
+#include "platform/QtText.h"
 #include "platform/UserPrompts.h"
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
@@ -89,8 +90,7 @@ CanvasWindow::~CanvasWindow()
 
 QString CanvasWindow::Text(const BilingualText& text) const
 {
-    const std::string_view picked = PickText(text, model_.settings.iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
+    return QtText(text, model_.settings.iLanguage);
 }
 
 void CanvasWindow::ShowRefusal(const QString& text)

@@ -3,6 +3,7 @@
 #include "content/AtomicFile.h"
 #include "engine/Step.h"
 #include "platform/MainFrame.h"
+#include "platform/QtText.h"
 #include "platform/UserPrompts.h"
 #include "pictures/GifAnimation.h"
 #include "pictures/PngFile.h"
@@ -48,12 +49,6 @@ std::string_view FileName(ViewKind kind)
     case ViewKind::Array: return "array";
     }
     return "picture";
-}
-
-QString Text(const BilingualText& text, int32_t iLanguage)
-{
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
 }
 
 } // namespace
@@ -129,11 +124,11 @@ QMenu* PictureCommands::ShowMenu(ViewKind kind, const QPoint& globalPosition)
     // The commands run once the menu has gone: a recording serves events for a long time, and the
     // menu, deleted on closing, must not be inside its own event handler then.
     const auto addCommand = [this, menu, iLanguage](const BilingualText& label, auto command) {
-        connect(menu->addAction(Text(label, iLanguage)), &QAction::triggered, this, command, Qt::QueuedConnection);
+        connect(menu->addAction(QtText(label, iLanguage)), &QAction::triggered, this, command, Qt::QueuedConnection);
     };
     addCommand(kind == ViewKind::Info ? kSaveTextItem : kSavePictureItem, [this, kind] { SavePicture(kind); });
     if (kind == ViewKind::Bitmap) {
-        QMenu* scales = menu->addMenu(Text(kPictureScaleItem, iLanguage));
+        QMenu* scales = menu->addMenu(QtText(kPictureScaleItem, iLanguage));
         auto* group = new QActionGroup(scales);
         for (int scale = 1; scale <= kMaxPictureScale; ++scale) {
             QAction* item = scales->addAction(QStringLiteral("%1 x").arg(scale), this,
@@ -269,9 +264,9 @@ void PictureCommands::Record(ViewKind kind, FrameRecorder& recorder, const Recor
     clock.start();
     const auto showProgress = [&](RunGuard& guard, int done) {
         if (!progress && clock.elapsed() >= 1000) {
-            progress = std::make_unique<QProgressDialog>(QString(), Text(dialog_builders::kCancel, iLanguage), 0,
+            progress = std::make_unique<QProgressDialog>(QString(), QtText(dialog_builders::kCancel, iLanguage), 0,
                                                          generations, &frame_);
-            progress->setWindowTitle(Text(dialog.title, iLanguage));
+            progress->setWindowTitle(QtText(dialog.title, iLanguage));
             progress->setWindowModality(Qt::WindowModal);
             progress->setMinimumDuration(0);
             progress->setAutoClose(false);
@@ -280,7 +275,7 @@ void PictureCommands::Record(ViewKind kind, FrameRecorder& recorder, const Recor
         }
         if (progress) {
             guard.LetThrough(progress.get());
-            progress->setLabelText(Text(kRecordingProgress, iLanguage).arg(done).arg(generations));
+            progress->setLabelText(QtText(kRecordingProgress, iLanguage).arg(done).arg(generations));
             progress->setValue(done);
         }
     };

@@ -1,5 +1,6 @@
 #include "views/InfoView.h"
 
+#include "platform/QtText.h"
 #include "resources/InfoTexts.h"
 
 #include <QPainter>
@@ -16,12 +17,6 @@ constexpr int kLineCount = 15;
 const QColor kInfoBackground(0xC0, 0xC0, 0xC0);
 
 QString Value(int v) { return QString::asprintf("%5d ", v); }
-
-QString Label(const BilingualText& text, int32_t iLanguage)
-{
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
-}
 
 // Line k of the window at (height / 15) * k, in black.
 class Lines {
@@ -109,10 +104,10 @@ void InfoView::paintEvent(QPaintEvent* /*event*/)
         QPainter painter(&fixed_);
         painter.setFont(font());
         Lines lines(painter, *this, LineStep());
-        lines.Text(10, 0, Label(kInfoLevelLabel, iLanguage_));
-        lines.Text(10, 1, Label(kInfoCountLabel, iLanguage_));
-        lines.Text(10, 3, Label(kInfoChangesLabel, iLanguage_));
-        lines.Text(10, 5, Label(kInfoAutomatonLabel, iLanguage_));
+        lines.Text(10, 0, QtText(kInfoLevelLabel, iLanguage_));
+        lines.Text(10, 1, QtText(kInfoCountLabel, iLanguage_));
+        lines.Text(10, 3, QtText(kInfoChangesLabel, iLanguage_));
+        lines.Text(10, 5, QtText(kInfoAutomatonLabel, iLanguage_));
         for (int s = 0; s < 8; ++s) {
             lines.Text(10, 6 + s, Value(rules[s]));
             lines.Text(80, 6 + s, Value(rules[s + 8]));
