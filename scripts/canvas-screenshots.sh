@@ -12,9 +12,10 @@ out=${1:-$root/build/screenshots}
 targets="vellicor"
 . "$root/scripts/screenshot-common.sh"
 
-# iNumAuto[s]: bit k set when the reduced sum k gives state s: 2, 3 and 4 give 0, 8 gives 1, the
-# others keep the cell. From a random start of 3 states it grows red filaments with green sparks.
-rule='bHomogeneousMode=0\niGeometryMode=1\nbPlane=0\niNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbours[1][0]=2\niNeighbours[1][1]=0\niNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1\niNumAuto[0]=28\niNumAuto[1]=256\n'
+# iNumAuto[s]: bit k set when the reduced sum k gives state s: 3, 4, 5 and 8 give 1; 0, 1, 7 and
+# 9 give 2; the others keep the cell. From a random start of 3 states red islands rise and round
+# off in a green sea that keeps stirring (found with the rule explorer under this neighbourhood).
+rule='bHomogeneousMode=0\niGeometryMode=1\nbPlane=0\niNeighbours[0][0]=1\niNeighbours[0][1]=2\niNeighbours[0][2]=1\niNeighbours[1][0]=2\niNeighbours[1][1]=0\niNeighbours[1][2]=2\niNeighbours[2][0]=1\niNeighbours[2][1]=2\niNeighbours[2][2]=1\niNumAuto[0]=0\niNumAuto[1]=312\niNumAuto[2]=643\n'
 for language in en fr; do
     title="New canvas"
     [ "$language" = fr ] && title="Nouvelle toile"
