@@ -127,7 +127,6 @@ private:
                    !result_.bOutsideArray) {
             result_.bOutsideArray = true;
             result_.iFirstOutsideRow = row_;
-            result_.iFirstOutsideColumn = column_;
         }
         value_ = 0;
         digits_ = 0;

@@ -38,11 +38,10 @@ struct LoadResult {
                                 // cells kept their state and the rest was loaded. Report once.
     bool bOutsideArray = false; // at least one field fell outside the live area and was not
                                 // written; the rest was loaded. Report once.
-    // Where the first field of each kind stands, counted from the first line and the first field
-    // of the text (0-based), for a reader that names the line; -1 when there was none.
+    // The line of the first field of each kind, counted from the first line of the text
+    // (0-based), for a reader that names the line; -1 when there was none.
     int64_t iFirstDataErrorRow = -1;
     int64_t iFirstOutsideRow = -1;
-    int64_t iFirstOutsideColumn = -1;
 };
 
 // The fields are stored from the marked point into both arrays, then the geometry; the point's
