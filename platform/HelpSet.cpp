@@ -1,17 +1,12 @@
 #include "platform/HelpSet.h"
 
-#include "resources/BilingualText.h"
+#include "platform/QtText.h"
 
 #include <QFile>
 
 namespace vellicor {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString Pick(const BilingualText& text, HelpSetId set)
 {

@@ -1,18 +1,21 @@
 #pragma once
-// A text of resources/ as Qt shows it, in the language of iLanguage.
+// Texts as Qt shows them: a text of resources/ in the language of iLanguage, or any UTF-8 text.
 
 #include "resources/BilingualText.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <string_view>
 
 namespace vellicor {
 
-inline QString QtText(const BilingualText& text, int32_t iLanguage)
+// Our texts, the files' titles and the names of files are UTF-8.
+inline QString FromUtf8(std::string_view text)
 {
-    const std::string_view picked = PickText(text, iLanguage);
-    return QString::fromUtf8(picked.data(), static_cast<qsizetype>(picked.size()));
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+inline QString QtText(const BilingualText& text, int32_t iLanguage) { return FromUtf8(PickText(text, iLanguage)); }
 
 } // namespace vellicor

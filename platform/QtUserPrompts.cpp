@@ -1,5 +1,6 @@
 #include "platform/QtUserPrompts.h"
 
+#include "platform/QtText.h"
 #include "platform/TemplateDialog.h"
 #include "resources/Messages.h"
 
@@ -12,8 +13,6 @@
 namespace vellicor {
 
 namespace {
-
-QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 // A pattern that matches whatever the case of the letters ("*.txt" lists A.TXT and b.Txt), and
 // "*.*" for every file, as it always meant, names without a dot included.

@@ -1,6 +1,7 @@
 #include "platform/TemplateDialog.h"
 
 #include "platform/DialogUnits.h"
+#include "platform/QtText.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -19,11 +20,6 @@
 
 namespace vellicor {
 namespace {
-
-QString ToQString(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A radio button that never changes its own mark: the dialog decides, after the click, whether
 // the button is a plain one (the procedure sets the marks) or an automatic one.
@@ -98,7 +94,7 @@ TemplateDialog::TemplateDialog(const DialogTemplate& dialog, bool french, Dialog
         flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     }
     setWindowFlags(flags);
-    setWindowTitle(ToQString(TemplateTitle(dialog, french)));
+    setWindowTitle(FromUtf8(TemplateTitle(dialog, french)));
     setObjectName(QString::fromStdString(TemplateName(dialog, french)));
     Build();
 }
@@ -159,7 +155,7 @@ void TemplateDialog::Build()
 
 QWidget* TemplateDialog::CreateControl(const DialogControl& control)
 {
-    const QString text = ToQString(ControlText(control, french_));
+    const QString text = FromUtf8(ControlText(control, french_));
     switch (control.kind) {
     case ControlKind::Text:
     case ControlKind::CenteredText:
@@ -344,7 +340,7 @@ std::string TemplateDialog::GetDlgItemText(int id) const
 void TemplateDialog::SetDlgItemText(int id, std::string_view text)
 {
     QWidget* widget = Control(id);
-    const QString value = ToQString(text);
+    const QString value = FromUtf8(text);
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(value);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {

@@ -22,8 +22,6 @@ namespace vellicor {
 
 namespace {
 
-QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
 // Words compared without case or accents: "etoile" finds "Étoile".
 QString Folded(const QString& text)
 {
