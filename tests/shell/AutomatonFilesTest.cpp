@@ -36,7 +36,6 @@ protected:
         EXPECT_TRUE(WriteAutomatonFile(path, model, {"Seven by five", "Sept sur cinq", "", ""}));
         return path;
     }
-    void ShiftKey(Qt::Key key) { QTest::keyClick(&program->Frame(), key, Qt::ControlModifier | Qt::ShiftModifier); }
     UndoState Now() { return TakeUndoState(A(), program->GetModel().settings, 0); }
     QColor CellColour() { return program->BitmapWindow()->View()->grab().toImage().pixelColor(12, 15); }
     void ExpectOpened()

@@ -24,13 +24,12 @@ protected:
     void SetUp() override
     {
         Start();
-        Key(Qt::Key_L, Qt::ControlModifier | Qt::ShiftModifier);
+        ShiftKey(Qt::Key_L);
         ASSERT_NE(nullptr, Window());
         Window()->ShowFolder(VELLICOR_COLLECTION_DIR);
         ASSERT_TRUE(WaitUntilGrown());
     }
 
-    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(&program->Frame(), key, modifiers); }
     CollectionWindow* Window() { return program->GetCollection().Window(); }
     GalleryView& Gallery() { return Window()->Gallery(); }
     bool WaitUntilGrown()

@@ -33,6 +33,7 @@ protected:
     Automaton& A() { return program->GetModel().automaton; }
     void Command(int id) { program->Frame().SendCommand(id); }
     void Key(Qt::Key key) { QTest::keyClick(&program->Frame(), key, Qt::ControlModifier); }
+    void ShiftKey(Qt::Key key) { QTest::keyClick(&program->Frame(), key, Qt::ControlModifier | Qt::ShiftModifier); }
 
     // False too for an item the bar does not have.
     bool Checked(MenuLanguage bar, int id) const

@@ -108,7 +108,7 @@ TEST_F(ProgramTest, UndoTakesBackEachKindOfCommandByteForByteAndRedoGivesItAgain
          id(kContinuous)},
         {"Continuous until", {}, dialog(kContinuousUntil, DialogAnswer().Type(101, "40").Click(kIdOk))},
         {"an automaton file", [&] { prompts.QueueFileAnswer(automaton); },
-         [&] { QTest::keyClick(&program->Frame(), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier); }},
+         [&] { ShiftKey(Qt::Key_O); }},
         {"File / New", {}, id(kNew)},
     };
     std::string previous, before, after;
