@@ -8,10 +8,10 @@
 
 #include "content/Initialisation.h"
 #include "engine/Step.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "shell/Canvas.h"
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
+#include "testing/ScriptedPrompts.h"
 #include "views/CanvasView.h"
 #include "views/MultiBitmapView.h"
 
