@@ -5,6 +5,7 @@
 
 #include "content/FieldStarts.h"
 #include "pictures/StateImage.h"
+#include "platform/QtText.h"
 #include "resources/CanvasTexts.h"
 #include "resources/PictureTexts.h"
 #include "shell/Canvas.h"
@@ -191,7 +192,7 @@ TEST_F(CanvasTest, ClosingDuringARunOf3840By2160LeavesNoThread)
     // Opened from the Bitmap window's menu this time.
     QMenu* menu = program->Pictures().ShowMenu(ViewKind::Bitmap, QPoint(100, 100));
     ASSERT_NE(nullptr, menu);
-    const QString item = QString::fromUtf8(kCanvasMenuItem.english.data(), kCanvasMenuItem.english.size());
+    const QString item = QtText(kCanvasMenuItem, 1);
     for (QAction* action : menu->actions())
         if (action->text() == item)
             action->trigger();
