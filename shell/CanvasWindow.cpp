@@ -171,10 +171,7 @@ void CanvasWindow::Follow()
     // The picture shown takes the new colours at once, running or not.
     QImage picture = view_->Picture();
     if (!picture.isNull()) {
-        QList<QRgb> table(kStateCount);
-        for (int s = 0; s < kStateCount; ++s)
-            table[s] = RgbOfStateEntry(colors[static_cast<size_t>(s)]);
-        picture.setColorTable(table);
+        picture.setColorTable(StateColorTable(colors.data()));
         view_->SetPicture(std::move(picture));
     }
 }
