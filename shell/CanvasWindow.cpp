@@ -32,7 +32,6 @@ namespace vellicor {
 namespace {
 
 constexpr int kSpeeds[] = {1, 2, 4, 8, 16, 32, 64};
-constexpr int kZooms[] = {1, 2, 3, 4, 6, 8, 12, 16};
 constexpr auto kPictureScales = [] {
     std::array<int, kMaxPictureScale> scales{};
     for (int i = 0; i < kMaxPictureScale; ++i)
@@ -304,7 +303,7 @@ QMenu* CanvasWindow::ShowMenu(QPoint globalPosition)
     const QString number = QStringLiteral("%1");
     choices(kCanvasSpeedItem, kSpeeds, runner_->GenerationsPerFrame(), number,
             [this](int n) { SetGenerationsPerFrame(n); });
-    choices(kCanvasZoomItem, kZooms, view_->Zoom(), number, [this](int zoom) {
+    choices(kCanvasZoomItem, kCanvasZoomSteps, view_->Zoom(), number, [this](int zoom) {
         view_->SetZoom(zoom);
         ShowStatus();
     });
