@@ -9,10 +9,10 @@
 #include "bench/BenchSupport.h"
 #include "content/Initialisation.h"
 #include "engine/Step.h"
-#include "tests/support/ScriptedPrompts.h"
 #include "shell/Canvas.h"
 #include "shell/CommandIds.h"
 #include "shell/Program.h"
+#include "testing/ScriptedPrompts.h"
 #include "views/CanvasView.h"
 #include "views/MultiBitmapView.h"
 

@@ -19,10 +19,4 @@ inline bool InLiveArea(const Automaton& a, int64_t x, int64_t y)
     return x >= 1 && y >= 1 && x < EffectiveMaxHor(a) && y < EffectiveMaxVer(a);
 }
 
-// Inside the storage of a CellArray at its largest size, whatever the current dimensions.
-inline bool InStorage(int64_t x, int64_t y)
-{
-    return x >= 0 && y >= 0 && x <= kMaxDimension && y <= kMaxDimension;
-}
-
 } // namespace vellicor

@@ -49,7 +49,7 @@ RunOutcome RunCandidate(Automaton& a, int32_t generations, bool stopWhenDull,
 // band deeper than the two rows left out can lie below.
 inline constexpr double kPlainAbove = 0.975;
 
-// One state on more than kPlainAbove of the cells that CellsToJudge names (explore/Structure.h):
+// One state on more than kPlainAbove of the cells MeasurePicture judges (explore/Structure.h):
 // in plane geometry not the two outermost rows and columns, which the border keeps stirring.
 inline bool IsNearlyUniform(const PictureFigures& figures)
 {

@@ -47,7 +47,10 @@ private:
     std::array<uint32_t, kStateCount * kStateCount> odd_{};
 };
 
-} // namespace
+// The cells a run is judged by, columns left..right and rows top..bottom.
+struct JudgedCells {
+    int left, top, right, bottom;
+};
 
 JudgedCells CellsToJudge(const Automaton& a)
 {
@@ -57,6 +60,8 @@ JudgedCells CellsToJudge(const Automaton& a)
     const int edge = a.iGeometryMode == 0 && h > 5 + kPlaneEdge && v > 5 + kPlaneEdge ? kPlaneEdge : 0;
     return {1 + edge, 1 + edge, h - 1 - edge, v - 1 - edge};
 }
+
+} // namespace
 
 PictureFigures MeasurePicture(const Automaton& a)
 {

@@ -15,19 +15,11 @@ namespace vellicor {
 // Below this a run is noise: a gallery of such squares differs in colour and little else.
 inline constexpr double kNoiseBelow = 0.1;
 
-// The cells a run is judged by, columns left..right and rows top..bottom. In plane geometry the
-// two outermost rows and columns are left out: the border ring of zeros keeps stirring them, so a
-// run that has filled the rest of the array with one state would otherwise never count as dead.
-struct JudgedCells {
-    int left = 1;
-    int top = 1;
-    int right = 0;
-    int bottom = 0;
-};
-JudgedCells CellsToJudge(const Automaton& a);
-
 // The structure figure, and the share of the judged cells that hold their most common state
-// (1 for a picture of one state), from one pass over the cells.
+// (1 for a picture of one state), from one pass over the cells. A run is judged by its live
+// cells; in plane geometry the two outermost rows and columns are left out: the border ring of
+// zeros keeps stirring them, so a run that has filled the rest of the array with one state would
+// otherwise never count as dead.
 struct PictureFigures {
     double structure = 0.0;
     double plainShare = 1.0;

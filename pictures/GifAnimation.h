@@ -33,7 +33,6 @@ public:
     // to it from its top-left corner. False (and the animation is spoilt) for a null frame or an
     // encoding failure.
     bool AddFrame(const QImage& frame);
-    int FrameCount() const { return frames_; }
 
     // The whole file; nothing when no frame was added or encoding failed. Ends the animation.
     std::optional<std::string> Finish();

@@ -2,6 +2,8 @@
 // The command line of vellicor-render. Every option but --output is optional; each may be given
 // once. Values follow their option as the next argument or after '=' ("--seed 7", "--seed=7").
 
+#include "pictures/VideoLimits.h"
+
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -26,7 +28,7 @@ struct RenderOptions {
     std::optional<bool> torus; // nothing: the geometry that bPlane of the settings marks
     int32_t scale = 1;
     int32_t delay = 100; // milliseconds between the frames of a GIF
-    int32_t framesPerSecond = 25; // of a video
+    int32_t framesPerSecond = kDefaultFramesPerSecond; // of a video
     bool quiet = false;
     std::string outputPath;
     Output output = Output::Png;

@@ -1,9 +1,9 @@
 #pragma once
 // Pictures out of the program, through the views' context menus: "Save picture as..." on every
 // view (the Informations window saves its line of text), and "Record run as animated GIF..." and
-// "Record run as video..." on the Bitmap, Zoom and Mosaic windows. The right button opens the menu, except in the Array
-// window, where it cycles a cell's state: there the keyboard's menu key and Shift+F10 open it
-// (they do in every view). The labels follow iLanguage.
+// "Record run as video..." on the Bitmap, Zoom and Mosaic windows. The right button opens the
+// menu, except in the Array window, where it cycles a cell's state: there the keyboard's menu key
+// and Shift+F10 open it (they do in every view). The labels follow iLanguage.
 //
 // What is saved is what the view paints, rendered from the cells: the Bitmap window's image,
 // enlarged without smoothing by the scale chosen in its menu (1 to 8), and the other views'
@@ -61,7 +61,8 @@ public:
     QImage Picture(ViewKind kind) const;
     int Scale(ViewKind kind) const { return records_[ScaleSlot(kind)].scale; }
 
-    // A PNG, GIF or text file to save, proposed as `name` in the folder of the last one chosen.
+    // A file to save (picture, animation, video or text), proposed as `name` in the folder of the
+    // last one chosen.
     std::optional<std::string> ChooseFile(std::span<const FileFilter> filters, std::string_view extension,
                                           std::string_view name);
     void ShowWriteError();

@@ -3,7 +3,7 @@
 // delay between frames (animated GIF) or the frames per second (video). What the person
 // confirmed stays for the next recording of the same window.
 
-#include "pictures/VideoRecording.h"
+#include "pictures/VideoLimits.h"
 
 #include <cstdint>
 

@@ -47,12 +47,9 @@ TEST(ContactSheetTest, TilesInReadingOrderAtTheScaleWithFourWhitePixelsAroundAnd
     EXPECT_EQ(kSheetGround, at(24, 12)) << "the empty sixth place";
     EXPECT_EQ(kSheetGround, at(33, 19));
 
-    SlotResult life;
-    life.rules = {499, 8};
-    life.structure = 0.376;
-    SlotResult all;
-    all.rules = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1023};
-    all.structure = 1.0;
+    const SlotResult life{.rules = {499, 8}, .structure = 0.376, .last = {}};
+    const SlotResult all{
+        .rules = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 1023}, .structure = 1.0, .last = {}};
     EXPECT_EQ("499 8 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0.38\n0 1 2 3 4 5 6 7 8 9 10 11 12 13 14 1023 1.00\n",
               SheetText({life, all}));
     EXPECT_EQ(1, ContactSheetLayout(1, 5, 5).columns);

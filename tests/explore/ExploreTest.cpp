@@ -24,17 +24,24 @@ Automaton Sized(int side, int geometry = 0)
     return a;
 }
 
-// A soup of the first `states` states from a small LCG, the same on every library.
-Automaton Soup(int side, int states, uint32_t seed)
+// A torus whose live cells, column by column, take state(x, y).
+template <typename State> Automaton Painted(int side, State state)
 {
     Automaton a = Sized(side, 1);
     for (int x = 1; x <= side; ++x)
-        for (int y = 1; y <= side; ++y) {
-            seed = seed * 1664525u + 1013904223u;
-            a.byArray[x][y] = static_cast<uint8_t>((seed >> 24) % static_cast<uint32_t>(states));
-        }
+        for (int y = 1; y <= side; ++y)
+            a.byArray[x][y] = static_cast<uint8_t>(state(x, y));
     ApplyGeometry(a);
     return a;
+}
+
+// A soup of the first `states` states from a small LCG, the same on every library.
+Automaton Soup(int side, int states, uint32_t seed)
+{
+    return Painted(side, [&](int, int) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 24) % static_cast<uint32_t>(states);
+    });
 }
 
 RuleSet Rules(std::initializer_list<int32_t> masks)
@@ -129,20 +136,11 @@ TEST(DullFilterTest, LeavesOutNoiseEarlyAndKeepsARunWithStructure)
 
 TEST(StructureTest, TheFigureOfACheckerboardAUniformPictureAndIndependentCells)
 {
-    Automaton a = Sized(100, 1);
-    for (int x = 1; x <= 100; ++x)
-        for (int y = 1; y <= 100; ++y)
-            a.byArray[x][y] = static_cast<uint8_t>((x + y) % 2 * 9);
-    EXPECT_DOUBLE_EQ(1.0, StructureFigure(a)) << "a neighbour tells a cell's state";
+    EXPECT_DOUBLE_EQ(1.0, StructureFigure(Painted(100, [](int x, int y) { return (x + y) % 2 * 9; })))
+        << "a neighbour tells a cell's state";
     // Stripes two cells wide across: the horizontal pairs alone tell nothing, the vertical ones all.
-    for (int x = 1; x <= 100; ++x)
-        for (int y = 1; y <= 100; ++y)
-            a.byArray[x][y] = static_cast<uint8_t>(x / 2 % 2);
-    EXPECT_NEAR(0.19, StructureFigure(a), 0.01);
-    for (int x = 1; x <= 100; ++x)
-        for (int y = 1; y <= 100; ++y)
-            a.byArray[x][y] = 5;
-    EXPECT_EQ(0.0, StructureFigure(a));
+    EXPECT_NEAR(0.19, StructureFigure(Painted(100, [](int x, int) { return x / 2 % 2; })), 0.01);
+    EXPECT_EQ(0.0, StructureFigure(Painted(100, [](int, int) { return 5; })));
     EXPECT_EQ(0.0, StructureFigure(Sized(1))) << "one cell, no pair";
     for (int states : {2, 16}) {
         const double figure = StructureFigure(Soup(100, states, 3));

@@ -1,6 +1,6 @@
 #include "platform/DialogUnits.h"
 #include "platform/QtUserPrompts.h"
-#include "tests/support/ScriptedPrompts.h"
+#include "testing/ScriptedPrompts.h"
 #include "platform/TemplateDialog.h"
 #include "resources/DialogTemplates.h"
 

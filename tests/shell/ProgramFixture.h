@@ -2,7 +2,7 @@
 // A whole program, started as a person starts it, on a settings file of the test's own and with
 // prompts the test answers.
 
-#include "tests/support/ScriptedPrompts.h"
+#include "testing/ScriptedPrompts.h"
 #include "shell/Program.h"
 
 #include <QAction>

@@ -1,4 +1,4 @@
-#include "tests/support/ScriptedPrompts.h"
+#include "testing/ScriptedPrompts.h"
 
 #include <algorithm>
 
