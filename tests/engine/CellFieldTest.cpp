@@ -148,6 +148,20 @@ Automaton SixteenStateTorus(uint32_t seed)
     return a;
 }
 
+TEST(CellFieldTest, TorusCanvasTiledFromTheArrayStaysItsTiling)
+{
+    Automaton a = SixteenStateTorus(7);
+    CellField f = TiledField(a, 3, 2);
+    ASSERT_EQ(300, f.Width());
+    ASSERT_EQ(200, f.Height());
+    for (int generation = 0; generation < 50; ++generation) {
+        ComputeNextGeneration(a);
+        f.Step();
+    }
+    EXPECT_TRUE(TilesTheArray(a, f));
+    EXPECT_EQ(51, f.Level());
+}
+
 TEST(CellFieldTest, ThreadCountsGiveTheSameCells)
 {
     // Seven threads on five rows leave bands without a row.
