@@ -5,11 +5,9 @@
 // Generations per second of wall time, the median of the repetitions: with threads the wall
 // clock is what a person watching the canvas gets.
 
+#include "bench/BenchSupport.h"
 #include "content/FieldStarts.h"
 #include "engine/CellField.h"
-#include "engine/Rules.h"
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,29 +16,11 @@
 #include <thread>
 #include <vector>
 
-#include <unistd.h>
-
 namespace vellicor {
 namespace {
 
 constexpr int kWidth = 1920;
 constexpr int kHeight = 1080;
-
-// Preset 193 with state values summed under weights 1, 2, 3, modulo 7, on the torus: the
-// engine benchmark's sixteen-state case.
-Automaton WeightedSixteenStateTorus()
-{
-    Automaton a;
-    ApplyAutomatonPreset(a, 193);
-    a.bHomogeneousMode = 0;
-    for (int i = 0; i <= 2; ++i)
-        for (int j = 0; j <= 2; ++j)
-            a.iNeighbours[i][j] = 1 + (3 * i + j) % 3;
-    a.iModuloMode = 1;
-    a.iModuloDefault = 7;
-    a.iGeometryMode = 1;
-    return a;
-}
 
 void Generations(benchmark::State& state, int threads)
 {
@@ -58,10 +38,8 @@ void Generations(benchmark::State& state, int threads)
 }
 
 // The console table, and the median rate of each case.
-class RateReporter : public benchmark::ConsoleReporter {
+class RateReporter : public TableReporter {
 public:
-    RateReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
@@ -78,12 +56,7 @@ public:
     double MedianRate(const std::string& name) const
     {
         const auto found = rates_.find(name);
-        if (found == rates_.end() || found->second.empty())
-            return 0.0;
-        std::vector<double> rates = found->second;
-        std::sort(rates.begin(), rates.end());
-        const size_t middle = rates.size() / 2;
-        return rates.size() % 2 == 1 ? rates[middle] : (rates[middle - 1] + rates[middle]) / 2.0;
+        return found == rates_.end() ? -1.0 : Median(found->second);
     }
 
 private:
@@ -108,12 +81,9 @@ int main(int argc, char** argv)
             ->UseRealTime()
             ->MinTime(1.0)
             ->Repetitions(3);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RateReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter))
+        return 1;
 
     const double single = reporter.MedianRate(CaseName(1));
     for (int threads : threadCounts) {

@@ -6,6 +6,7 @@
 // how many frames a second the Canvas shows of a 1920 x 1080 canvas run at one generation a frame,
 // painted whole at zoom 1 in a view of that size, with no wait between frames.
 
+#include "bench/BenchSupport.h"
 #include "content/Initialisation.h"
 #include "engine/Step.h"
 #include "shell/Canvas.h"
@@ -24,8 +25,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <unistd.h>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -71,14 +70,6 @@ void Startup(benchmark::State& state, const QStringList& arguments, std::vector<
         samples.push_back(seconds);
         state.SetIterationTime(seconds);
     }
-}
-
-double Median(std::vector<double> samples)
-{
-    if (samples.empty())
-        return -1.0;
-    std::sort(samples.begin(), samples.end());
-    return samples[samples.size() / 2];
 }
 
 // One program for the continuous runs: the Quorrel edition, which has the Zoom window.
@@ -215,11 +206,8 @@ void CanvasDisplay(benchmark::State& state, Bench& bench, CanvasRate& rate)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-class RateReporter : public benchmark::ConsoleReporter {
+class RateReporter : public TableReporter {
 public:
-    // Colours only on a terminal: piped, the summary lines must start with their names.
-    RateReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
@@ -276,12 +264,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("canvas-display", CanvasDisplay, std::ref(bench), std::ref(canvasRate))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     RateReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter))
+        return 1;
     const double startup = Median(programStartups);
     const double bare = Median(bareStartups);
     if (startup > 0.0 && bare > 0.0)

@@ -5,20 +5,14 @@
 // machine the thread's own time says more than the wall clock, which counts time spent
 // waiting for a core. With --benchmark_repetitions the median repetition is used.
 
-#include "engine/Automaton.h"
-#include "engine/Rules.h"
+#include "bench/BenchSupport.h"
 #include "engine/Step.h"
 
-#include <benchmark/benchmark.h>
-
-#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <random>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 namespace vellicor {
 namespace {
@@ -53,19 +47,10 @@ Automaton LifePlane()
     return a;
 }
 
-// Preset 193 with state values summed under weights 1, 2, 3, modulo 7, on the torus.
+// The weighted sixteen-state rule on the torus.
 Automaton SixteenTorus()
 {
-    Automaton a;
-    ApplyAutomatonPreset(a, 193);
-    a.bHomogeneousMode = 0;
-    for (int i = 0; i <= 2; ++i)
-        for (int j = 0; j <= 2; ++j)
-            a.iNeighbours[i][j] = 1 + (3 * i + j) % 3;
-    a.iModuloMode = 1;
-    a.iModuloDefault = 7;
-    a.iGeometryMode = 1;
-    a = Prepared(a);
+    Automaton a = Prepared(WeightedSixteenStateTorus());
     FillSoup(a, kStateCount, 2);
     return a;
 }
@@ -87,11 +72,8 @@ void TimeSteps(benchmark::State& state, Automaton (*make)(), int (*step)(Automat
 }
 
 // The console table as usual, and the CPU time per step of every iteration run kept by name.
-class SummaryReporter : public benchmark::ConsoleReporter {
+class SummaryReporter : public TableReporter {
 public:
-    // Colours only on a terminal, so that piped output stays plain text.
-    SummaryReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
@@ -107,12 +89,7 @@ public:
     double MedianStep(const std::string& name) const
     {
         const auto found = stepTimes_.find(name);
-        if (found == stepTimes_.end() || found->second.empty())
-            return -1.0;
-        std::vector<double> times = found->second;
-        std::sort(times.begin(), times.end());
-        const size_t middle = times.size() / 2;
-        return times.size() % 2 == 1 ? times[middle] : (times[middle - 1] + times[middle]) / 2.0;
+        return found == stepTimes_.end() ? -1.0 : Median(found->second);
     }
 
 private:
@@ -133,12 +110,9 @@ int main(int argc, char** argv)
                                      &ComputeNextGenerationReference)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter))
+        return 1;
 
     for (const Case& c : kCases) {
         const double optimised = reporter.MedianStep(std::string(c.name) + "/optimised");

@@ -11,6 +11,7 @@
 //   explore under a weighted neighbourhood: 125 ms for 36 candidates (1607.0 runs per gallery)
 // Times are wall-clock medians: what the person waits for.
 
+#include "bench/BenchSupport.h"
 #include "content/Initialisation.h"
 #include "engine/Processing.h"
 #include "engine/Rules.h"
@@ -25,8 +26,6 @@
 #include <string>
 #include <thread>
 #include <vector>
-
-#include <unistd.h>
 
 namespace vellicor {
 namespace {
@@ -88,10 +87,8 @@ void Baseline(benchmark::State& state)
     }
 }
 
-class MedianReporter : public benchmark::ConsoleReporter {
+class MedianReporter : public TableReporter {
 public:
-    MedianReporter() : ConsoleReporter(isatty(fileno(stdout)) != 0 ? OO_ColorTabular : OO_Tabular) {}
-
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
@@ -105,13 +102,6 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    static double Median(std::vector<double> v)
-    {
-        if (v.empty())
-            return -1.0;
-        std::sort(v.begin(), v.end());
-        return v.size() % 2 == 1 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2.0;
-    }
     double MedianMs(const std::string& name) const
     {
         const auto found = times_.find(name);
@@ -141,12 +131,9 @@ int main(int argc, char** argv)
     benchmark::RegisterBenchmark("explore/baseline-3600-generations", Baseline)
         ->Unit(benchmark::kMillisecond)
         ->UseRealTime();
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
     MedianReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    if (!RunBenchmarks(argc, argv, reporter))
+        return 1;
 
     const double gallery = reporter.MedianMs("explore/gallery-6x6");
     const double baseline = reporter.MedianMs("explore/baseline-3600-generations");

@@ -6,6 +6,14 @@ namespace vellicor {
 
 QRgb RgbOfStateEntry(uint32_t entry) { return qRgb(entry & 0xFF, (entry >> 8) & 0xFF, (entry >> 16) & 0xFF); }
 
+QList<QRgb> StateColorTable(const uint32_t crStateColor[kStateCount])
+{
+    QList<QRgb> table(kStateCount);
+    for (int s = 0; s < kStateCount; ++s)
+        table[s] = RgbOfStateEntry(crStateColor[s]);
+    return table;
+}
+
 namespace {
 
 QImage PaletteImage(int width, int height, const uint32_t crStateColor[kStateCount])
@@ -13,10 +21,7 @@ QImage PaletteImage(int width, int height, const uint32_t crStateColor[kStateCou
     QImage image(width, height, QImage::Format_Indexed8);
     if (image.isNull())
         return {};
-    QList<QRgb> table(kStateCount);
-    for (int s = 0; s < kStateCount; ++s)
-        table[s] = RgbOfStateEntry(crStateColor[s]);
-    image.setColorTable(table);
+    image.setColorTable(StateColorTable(crStateColor));
     return image;
 }
 

@@ -14,6 +14,8 @@ namespace vellicor {
 
 // A palette entry as a colour: red in bits 0-7, green in 8-15 and blue in 16-23.
 QRgb RgbOfStateEntry(uint32_t entry);
+// The palette as the colour table of an indexed picture: entry s is the colour of state s.
+QList<QRgb> StateColorTable(const uint32_t crStateColor[kStateCount]);
 
 // The live cells as an indexed picture, one pixel per cell, whose colour table is the palette
 // (red in bits 0-7 of an entry, green 8-15, blue 16-23): pixel (x - 1, y - 1) holds the state of

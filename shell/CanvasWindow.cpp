@@ -24,6 +24,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 
 namespace vellicor {
@@ -31,7 +32,12 @@ namespace vellicor {
 namespace {
 
 constexpr int kSpeeds[] = {1, 2, 4, 8, 16, 32, 64};
-constexpr int kZooms[] = {1, 2, 3, 4, 6, 8, 12, 16};
+constexpr auto kPictureScales = [] {
+    std::array<int, kMaxPictureScale> scales{};
+    for (int i = 0; i < kMaxPictureScale; ++i)
+        scales[static_cast<size_t>(i)] = i + 1;
+    return scales;
+}();
 constexpr int kMaxShownSeed = 999999; // a fresh seed is short enough to note down
 constexpr int kRateMilliseconds = 500;
 
@@ -171,10 +177,7 @@ void CanvasWindow::Follow()
     // The picture shown takes the new colours at once, running or not.
     QImage picture = view_->Picture();
     if (!picture.isNull()) {
-        QList<QRgb> table(kStateCount);
-        for (int s = 0; s < kStateCount; ++s)
-            table[s] = RgbOfStateEntry(colors[static_cast<size_t>(s)]);
-        picture.setColorTable(table);
+        picture.setColorTable(StateColorTable(colors.data()));
         view_->SetPicture(std::move(picture));
     }
 }
@@ -285,19 +288,22 @@ QMenu* CanvasWindow::ShowMenu(QPoint globalPosition)
     add(*menu, runner_->Running() ? kCanvasPauseItem : kCanvasRunItem, [this] { RunOrPause(); })
         ->setEnabled(!recording);
     add(*menu, kCanvasStepItem, [this] { StepOnce(); })->setEnabled(!recording);
+    // A submenu of numbers, one of them checked; itemText makes a number's item.
     const auto choices = [this, menu](const BilingualText& label, std::span<const int> values, int now,
-                                      auto choose) {
+                                      const QString& itemText, auto choose) {
         QMenu* sub = menu->addMenu(Text(label));
         auto* group = new QActionGroup(sub);
         for (int value : values) {
-            QAction* item = sub->addAction(QStringLiteral("%1").arg(value), this, [choose, value] { choose(value); });
+            QAction* item = sub->addAction(itemText.arg(value), this, [choose, value] { choose(value); });
             item->setCheckable(true);
             item->setChecked(value == now);
             group->addAction(item);
         }
     };
-    choices(kCanvasSpeedItem, kSpeeds, runner_->GenerationsPerFrame(), [this](int n) { SetGenerationsPerFrame(n); });
-    choices(kCanvasZoomItem, kZooms, view_->Zoom(), [this](int zoom) {
+    const QString number = QStringLiteral("%1");
+    choices(kCanvasSpeedItem, kSpeeds, runner_->GenerationsPerFrame(), number,
+            [this](int n) { SetGenerationsPerFrame(n); });
+    choices(kCanvasZoomItem, kCanvasZoomSteps, view_->Zoom(), number, [this](int zoom) {
         view_->SetZoom(zoom);
         ShowStatus();
     });
@@ -306,14 +312,8 @@ QMenu* CanvasWindow::ShowMenu(QPoint globalPosition)
     add(*menu, kCanvasRestartItem, [this] { NewCanvas(size_, start_); })->setEnabled(!recording);
     menu->addSeparator();
     add(*menu, kSavePictureItem, [this] { SavePicture(); });
-    QMenu* scales = menu->addMenu(Text(kPictureScaleItem));
-    auto* group = new QActionGroup(scales);
-    for (int scale = 1; scale <= kMaxPictureScale; ++scale) {
-        QAction* item = scales->addAction(QStringLiteral("%1 x").arg(scale), this, [this, scale] { SetPictureScale(scale); });
-        item->setCheckable(true);
-        item->setChecked(scale == pictureScale_);
-        group->addAction(item);
-    }
+    choices(kPictureScaleItem, kPictureScales, pictureScale_, QStringLiteral("%1 x"),
+            [this](int scale) { SetPictureScale(scale); });
     add(*menu, kRecordRunItem, [this] { RecordRun(); })->setEnabled(!recording);
     add(*menu, kRecordVideoItem, [this] { RecordVideo(); })->setEnabled(!recording);
     add(*menu, kCanvasCopyItem, [this] { CopyPicture(); });

@@ -7,13 +7,12 @@
 #include <QWheelEvent>
 
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 namespace vellicor {
 
 namespace {
 
-constexpr std::array kZoomSteps = {1, 2, 3, 4, 6, 8, 12, 16};
 constexpr QRgb kGround = 0xFF303030; // around a canvas smaller than the view
 constexpr int kWheelStep = 120;      // one notch of a common wheel, in eighths of a degree
 
@@ -58,18 +57,18 @@ void CanvasView::SetZoom(int zoom, QPointF anchor)
     update();
 }
 
-void CanvasView::ZoomIn()
+void CanvasView::ZoomIn(QPointF anchor)
 {
-    const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-    if (next != kZoomSteps.end())
-        SetZoom(*next);
+    const auto next = std::upper_bound(std::begin(kCanvasZoomSteps), std::end(kCanvasZoomSteps), zoom_);
+    if (next != std::end(kCanvasZoomSteps))
+        SetZoom(*next, anchor);
 }
 
-void CanvasView::ZoomOut()
+void CanvasView::ZoomOut(QPointF anchor)
 {
-    const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-    if (at != kZoomSteps.begin())
-        SetZoom(*(at - 1));
+    const auto at = std::lower_bound(std::begin(kCanvasZoomSteps), std::end(kCanvasZoomSteps), zoom_);
+    if (at != std::begin(kCanvasZoomSteps))
+        SetZoom(*(at - 1), anchor);
 }
 
 void CanvasView::SetScroll(QPoint scroll)
@@ -116,16 +115,10 @@ void CanvasView::resizeEvent(QResizeEvent* /*event*/)
 void CanvasView::wheelEvent(QWheelEvent* event)
 {
     wheelTurn_ += event->angleDelta().y();
-    for (; wheelTurn_ >= kWheelStep; wheelTurn_ -= kWheelStep) {
-        const auto next = std::upper_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-        if (next != kZoomSteps.end())
-            SetZoom(*next, event->position());
-    }
-    for (; wheelTurn_ <= -kWheelStep; wheelTurn_ += kWheelStep) {
-        const auto at = std::lower_bound(kZoomSteps.begin(), kZoomSteps.end(), zoom_);
-        if (at != kZoomSteps.begin())
-            SetZoom(*(at - 1), event->position());
-    }
+    for (; wheelTurn_ >= kWheelStep; wheelTurn_ -= kWheelStep)
+        ZoomIn(event->position());
+    for (; wheelTurn_ <= -kWheelStep; wheelTurn_ += kWheelStep)
+        ZoomOut(event->position());
     event->accept();
 }
 

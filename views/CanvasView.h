@@ -13,6 +13,8 @@ namespace vellicor {
 
 inline constexpr int kMinCanvasZoom = 1;
 inline constexpr int kMaxCanvasZoom = 16;
+// The zooms that ZoomIn and ZoomOut step through.
+inline constexpr int kCanvasZoomSteps[] = {1, 2, 3, 4, 6, 8, 12, 16};
 
 class CanvasView : public QWidget {
 public:
@@ -26,9 +28,12 @@ public:
     int Zoom() const { return zoom_; }
     // The cell under `anchor` (a point of the view) stays under it.
     void SetZoom(int zoom, QPointF anchor);
-    void SetZoom(int zoom) { SetZoom(zoom, QPointF(width() / 2.0, height() / 2.0)); }
-    void ZoomIn();  // to the next of 1, 2, 3, 4, 6, 8, 12, 16
-    void ZoomOut(); // to the one before
+    void SetZoom(int zoom) { SetZoom(zoom, Middle()); }
+    // To the next of kCanvasZoomSteps, or the one before, around `anchor` or the view's middle.
+    void ZoomIn(QPointF anchor);
+    void ZoomOut(QPointF anchor);
+    void ZoomIn() { ZoomIn(Middle()); }
+    void ZoomOut() { ZoomOut(Middle()); }
 
     // The point of the zoomed canvas at the view's top-left corner (0, 0 while it fits).
     QPoint Scroll() const { return scroll_; }
@@ -46,6 +51,7 @@ protected:
 
 private:
     QSize ZoomedSize() const { return picture_.size() * zoom_; }
+    QPointF Middle() const { return QPointF(width() / 2.0, height() / 2.0); }
     void UpdateCursor();
 
     QImage picture_;

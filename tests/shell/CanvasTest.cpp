@@ -5,6 +5,7 @@
 
 #include "content/FieldStarts.h"
 #include "pictures/StateImage.h"
+#include "platform/QtText.h"
 #include "resources/CanvasTexts.h"
 #include "resources/PictureTexts.h"
 #include "shell/Canvas.h"
@@ -49,6 +50,14 @@ protected:
         ASSERT_TRUE(WaitFor([&] { return window.View().Picture().size() == size && window.Level() == 1; }));
     }
     static void Press(CanvasWindow& window, Qt::Key key) { QTest::keyClick(&window, key); }
+    // The menu's item of that English text, or null.
+    static QAction* Item(const QMenu& menu, const BilingualText& text)
+    {
+        for (QAction* action : menu.actions())
+            if (action->text() == QtText(text, 1))
+                return action;
+        return nullptr;
+    }
 
     QImage Picture(const CellField& field) { return StateImage(field, program->GetModel().settings.crStateColor); }
     static QImage Rgb(const QImage& image) { return image.convertToFormat(QImage::Format_RGB32); }
@@ -76,8 +85,13 @@ TEST_F(CanvasTest, OpensPausedWithTheArrayTiledAndShowsAndSavesTheFieldPixelForP
         EXPECT_EQ(Rgb(ScaledPicture(expected, zoom)).copy(QRect(window->View().Scroll(), shown.size())), shown)
             << "zoom " << zoom;
     }
-    // The whole canvas, not only what the window shows.
-    window->SetPictureScale(3);
+    // The whole canvas, not only what the window shows, at the scale chosen in the context menu.
+    QMenu* menu = window->ShowMenu(QPoint(10, 10));
+    QAction* scales = Item(*menu, kPictureScaleItem);
+    ASSERT_NE(nullptr, scales);
+    scales->menu()->actions().at(2)->trigger();
+    menu->close();
+    ASSERT_EQ(3, window->PictureScale());
     prompts.QueueFileAnswer(Path("canvas.png"));
     window->SavePicture();
     EXPECT_EQ(Rgb(ScaledPicture(expected, 3)), Rgb(QImage(QString::fromStdString(Path("canvas.png")))));
@@ -191,10 +205,9 @@ TEST_F(CanvasTest, ClosingDuringARunOf3840By2160LeavesNoThread)
     // Opened from the Bitmap window's menu this time.
     QMenu* menu = program->Pictures().ShowMenu(ViewKind::Bitmap, QPoint(100, 100));
     ASSERT_NE(nullptr, menu);
-    const QString item = QString::fromUtf8(kCanvasMenuItem.english.data(), kCanvasMenuItem.english.size());
-    for (QAction* action : menu->actions())
-        if (action->text() == item)
-            action->trigger();
+    QAction* item = Item(*menu, kCanvasMenuItem);
+    ASSERT_NE(nullptr, item);
+    item->trigger();
     menu->close();
     CanvasWindow* window = program->GetCanvas().Window();
     ASSERT_NE(nullptr, window);
